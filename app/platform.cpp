@@ -1,0 +1,125 @@
+#include "app/platform.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QScreen>
+#include <QWidget>
+
+namespace tessaly {
+
+namespace {
+
+Platform *installed = nullptr;
+
+// The toolkit puts dialogs over their parent; the program wants them in the
+// middle of the screen, as a message box without an owner appears.
+void centreOnScreen(QWidget &dialog)
+{
+    dialog.adjustSize();
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        QRect frame = dialog.frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        dialog.move(frame.topLeft());
+    }
+}
+
+QString lineBreaks(QString text)
+{
+    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+}
+
+} // namespace
+
+Platform &Platform::instance()
+{
+    static Platform desktop;
+    return installed ? *installed : desktop;
+}
+
+void Platform::install(Platform *platform)
+{
+    installed = platform;
+}
+
+void Platform::message(const QString &text)
+{
+    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), lineBreaks(text),
+                    QMessageBox::Ok);
+    centreOnScreen(box);
+    box.exec();
+}
+
+bool Platform::confirm(const QString &caption, const QString &text, Icon icon)
+{
+    QMessageBox box(icon == Icon::Warning ? QMessageBox::Warning : QMessageBox::Question, caption,
+                    lineBreaks(text), QMessageBox::Ok | QMessageBox::Cancel);
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Annuleren"));
+    centreOnScreen(box);
+    return box.exec() == QMessageBox::Ok;
+}
+
+std::optional<QString> Platform::input(const QString &caption, const QString &prompt, const QString &initial)
+{
+    QInputDialog dialog;
+    dialog.setWindowTitle(caption);
+    dialog.setLabelText(lineBreaks(prompt));
+    dialog.setTextValue(initial);
+    dialog.setOkButtonText(QStringLiteral("OK"));
+    dialog.setCancelButtonText(QStringLiteral("Annuleren"));
+    dialog.resize(360, dialog.sizeHint().height());
+    centreOnScreen(dialog);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.textValue();
+}
+
+QDateTime Platform::now() const
+{
+    return QDateTime::currentDateTime();
+}
+
+void Platform::seedFromClock()
+{
+    seed(quint32(now().toMSecsSinceEpoch()));
+}
+
+void Platform::seed(quint32 value)
+{
+    m_random.seed(value);
+}
+
+int Platform::below(int n)
+{
+    return std::uniform_int_distribution<int>(0, n - 1)(m_random);
+}
+
+void Platform::setClipboardText(const QString &text)
+{
+    QGuiApplication::clipboard()->setText(text);
+}
+
+void Platform::setClipboardImage(const QImage &image)
+{
+    QGuiApplication::clipboard()->setImage(image);
+}
+
+QImage Platform::captureClient(QWidget *window, int topRow, int rightMargin)
+{
+    const QRect area(0, topRow, window->width() - rightMargin, window->height() - topRow);
+    return window->grab(area).toImage();
+}
+
+void Platform::setBusy(bool busy)
+{
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+} // namespace tessaly

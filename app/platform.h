@@ -1,0 +1,68 @@
+#pragma once
+
+#include "catalogue/random_source.h"
+
+#include <QDateTime>
+#include <QImage>
+#include <QString>
+
+#include <optional>
+#include <random>
+
+class QWidget;
+
+namespace tessaly {
+
+// Everything the program takes from the desktop: dialogs, clock, random
+// draws, clipboard and window capture. Tests install a subclass that scripts
+// the dialog answers, fixes the date and seeds the draws.
+class Platform : public RandomSource
+{
+public:
+    enum class Icon { Warning, Question };
+
+    virtual ~Platform() = default;
+
+    // The installed platform; the desktop one unless a test installed another.
+    static Platform &instance();
+    // Takes no ownership; nullptr restores the desktop platform.
+    static void install(Platform *platform);
+
+    // A message with an OK button, centred on the screen.
+    virtual void message(const QString &text);
+    // OK/Cancel with an icon and caption; true for OK.
+    virtual bool confirm(const QString &caption, const QString &text, Icon icon);
+    // One-line input; the prompt may hold a line break (CR). nullopt on Cancel.
+    virtual std::optional<QString> input(const QString &caption, const QString &prompt, const QString &initial);
+
+    virtual QDateTime now() const;
+
+    // Seeds the draws from the clock, as every spread window does when shown.
+    void seedFromClock();
+    void seed(quint32 value);
+    int below(int n) override;
+
+    virtual void setClipboardText(const QString &text);
+    virtual void setClipboardImage(const QImage &image);
+    // The window's client area from row topRow down, up to rightMargin
+    // pixels from the right edge.
+    virtual QImage captureClient(QWidget *window, int topRow, int rightMargin);
+
+    // Busy cursor while a file is rewritten.
+    virtual void setBusy(bool busy);
+
+private:
+    std::mt19937 m_random{5489u};
+};
+
+// Shows the busy cursor for the life of the guard.
+class BusyCursor
+{
+public:
+    BusyCursor() { Platform::instance().setBusy(true); }
+    ~BusyCursor() { Platform::instance().setBusy(false); }
+    BusyCursor(const BusyCursor &) = delete;
+    BusyCursor &operator=(const BusyCursor &) = delete;
+};
+
+} // namespace tessaly

@@ -1,0 +1,59 @@
+#include "scripted_platform.h"
+
+ScriptedPlatform::ScriptedPlatform()
+{
+    install(this);
+}
+
+ScriptedPlatform::~ScriptedPlatform()
+{
+    install(nullptr);
+}
+
+void ScriptedPlatform::message(const QString &text)
+{
+    messages.append(text);
+}
+
+bool ScriptedPlatform::confirm(const QString &caption, const QString &text, Icon)
+{
+    confirmations.append(caption + u'|' + text);
+    if (confirmAnswers.isEmpty()) {
+        unanswered.append(caption + u'|' + text);
+        return false;
+    }
+    return confirmAnswers.takeFirst();
+}
+
+std::optional<QString> ScriptedPlatform::input(const QString &caption, const QString &prompt,
+                                               const QString &initial)
+{
+    inputs.append(caption + u'|' + prompt + u'|' + initial);
+    if (inputAnswers.isEmpty()) {
+        unanswered.append(caption + u'|' + prompt);
+        return std::nullopt;
+    }
+    return inputAnswers.takeFirst();
+}
+
+QDateTime ScriptedPlatform::now() const
+{
+    return clock;
+}
+
+void ScriptedPlatform::setClipboardText(const QString &text)
+{
+    clipboardText = text;
+}
+
+void ScriptedPlatform::setClipboardImage(const QImage &image)
+{
+    clipboardImage = image;
+}
+
+void ScriptedPlatform::setBusy(bool busy)
+{
+    busyDepth += busy ? 1 : -1;
+    if (busy)
+        ++busyCalls;
+}

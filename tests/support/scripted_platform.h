@@ -1,0 +1,41 @@
+#pragma once
+
+#include "app/platform.h"
+
+#include <QList>
+#include <QStringList>
+
+#include <optional>
+
+// Installs itself for its lifetime: dialogs answer from scripts and are
+// recorded, the clock stands still at 8 December 2026, draws are seeded by it.
+class ScriptedPlatform : public tessaly::Platform
+{
+public:
+    ScriptedPlatform();
+    ~ScriptedPlatform() override;
+
+    void message(const QString &text) override;
+    bool confirm(const QString &caption, const QString &text, Icon icon) override;
+    std::optional<QString> input(const QString &caption, const QString &prompt, const QString &initial) override;
+    QDateTime now() const override;
+    void setClipboardText(const QString &text) override;
+    void setClipboardImage(const QImage &image) override;
+    void setBusy(bool busy) override;
+
+    QDateTime clock{QDate(2026, 12, 8), QTime(14, 30, 15, 250)};
+
+    // Answers, taken from the front; a dialog without one is recorded in
+    // `unanswered` and cancelled.
+    QList<bool> confirmAnswers;
+    QList<std::optional<QString>> inputAnswers;
+
+    QStringList messages;
+    QStringList confirmations; // "caption|text"
+    QStringList inputs;        // "caption|prompt|initial"
+    QStringList unanswered;
+    QString clipboardText;
+    QImage clipboardImage;
+    int busyDepth = 0;
+    int busyCalls = 0;
+};

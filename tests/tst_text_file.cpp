@@ -1,0 +1,139 @@
+#include "app/dutch_date.h"
+#include "app/text_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace tessaly;
+
+class tst_TextFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void writesWindows1252WithCrLf();
+    void readsAnyLineBreak_data();
+    void readsAnyLineBreak();
+    void refusesUnstorableText_data();
+    void refusesUnstorableText();
+    void failedWriteKeepsOldContent();
+    void missingFileIsAnError();
+    void deleteSkipsMissingFile();
+    void fileDates_data();
+    void fileDates();
+
+private:
+    QScopedPointer<QTemporaryDir> m_dir;
+    QString path(const QString &name) const { return m_dir->filePath(name); }
+};
+
+void tst_TextFile::init()
+{
+    m_dir.reset(new QTemporaryDir);
+    QVERIFY(m_dir->isValid());
+}
+
+void tst_TextFile::writesWindows1252WithCrLf()
+{
+    QVERIFY(WriteLines(path("l.txt"), {QStringLiteral("Naïviteit — „ja”"), QString(), QStringLiteral("€5")}));
+    QFile file(path("l.txt"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("Na\xefviteit \x97 \x84ja\x94\r\n\r\n\x80" "5\r\n"));
+    const auto lines = ReadLines(path("l.txt"));
+    QVERIFY(lines);
+    QCOMPARE(*lines, QStringList({QStringLiteral("Naïviteit — „ja”"), QString(), QStringLiteral("€5")}));
+}
+
+void tst_TextFile::readsAnyLineBreak_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("crlf") << QByteArray("a\r\nb\r\n") << QStringList{"a", "b"};
+    QTest::newRow("no final break") << QByteArray("a\r\nb") << QStringList{"a", "b"};
+    QTest::newRow("lf only") << QByteArray("a\nb\n") << QStringList{"a", "b"};
+    QTest::newRow("cr only") << QByteArray("a\rb") << QStringList{"a", "b"};
+    QTest::newRow("blank line kept") << QByteArray("a\r\n\r\nb\r\n") << QStringList{"a", "", "b"};
+    QTest::newRow("empty file") << QByteArray() << QStringList{};
+}
+
+void tst_TextFile::readsAnyLineBreak()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, lines);
+    QFile file(path("r.txt"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+    const auto read = ReadLines(path("r.txt"));
+    QVERIFY(read);
+    QCOMPARE(*read, lines);
+}
+
+void tst_TextFile::refusesUnstorableText_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::newRow("outside Windows-1252") << QStringLiteral("Ω");
+    QTest::newRow("emoji") << QStringLiteral("ok \U0001F600");
+    QTest::newRow("line feed") << QStringLiteral("a\nb");
+    QTest::newRow("carriage return") << QStringLiteral("a\rb");
+}
+
+void tst_TextFile::refusesUnstorableText()
+{
+    QFETCH(QString, line);
+    QVERIFY(WriteLines(path("k.txt"), {QStringLiteral("oud")}));
+    QString error;
+    QVERIFY(!WriteLines(path("k.txt"), {QStringLiteral("nieuw"), line}, &error));
+    QVERIFY(error.contains(QStringLiteral("k.txt")));
+    QCOMPARE(*ReadLines(path("k.txt")), QStringList{QStringLiteral("oud")});
+}
+
+void tst_TextFile::failedWriteKeepsOldContent()
+{
+    // Tests run as root, which ignores permissions: a directory standing in
+    // the file's place makes the write fail instead.
+    QVERIFY(QDir(m_dir->path()).mkpath(QStringLiteral("blocked.txt")));
+    QString error;
+    QVERIFY(!WriteLines(path("blocked.txt"), {QStringLiteral("x")}, &error));
+    QCOMPARE(error, QStringLiteral("Kan blocked.txt niet schrijven."));
+    QVERIFY(QFileInfo(path("blocked.txt")).isDir());
+}
+
+void tst_TextFile::missingFileIsAnError()
+{
+    QString error;
+    QVERIFY(!ReadLines(path("weg.txt"), &error));
+    QCOMPARE(error, QStringLiteral("Kan weg.txt niet lezen."));
+}
+
+void tst_TextFile::deleteSkipsMissingFile()
+{
+    QVERIFY(DeleteFile(path("nooit.bak")));
+    QVERIFY(WriteLines(path("er.bak"), {QStringLiteral("x")}));
+    QVERIFY(FileExists(path("er.bak")));
+    QVERIFY(DeleteFile(path("er.bak")));
+    QVERIFY(!FileExists(path("er.bak")));
+}
+
+void tst_TextFile::fileDates_data()
+{
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("example day") << QDate(2026, 12, 8) << "08.dec.26";
+    QTest::newRow("march is mrt") << QDate(2027, 3, 1) << "01.mrt.27";
+    QTest::newRow("may is mei") << QDate(2030, 5, 31) << "31.mei.30";
+    QTest::newRow("october is okt") << QDate(2009, 10, 10) << "10.okt.09";
+}
+
+void tst_TextFile::fileDates()
+{
+    QFETCH(QDate, date);
+    QFETCH(QString, text);
+    QCOMPARE(FileDate(date), text);
+}
+
+QTEST_APPLESS_MAIN(tst_TextFile)
+#include "tst_text_file.moc"
