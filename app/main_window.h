@@ -1,17 +1,76 @@
 #pragma once
 
+#include "catalogue/catalogue.h"
+
 #include <QWidget>
+
+#include <array>
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QKeyEvent;
+class QLabel;
+class QLineEdit;
+class QPushButton;
 
 namespace tessaly {
 
-// The main window: the daily spread of three cards counted out to ten.
-// Closing it ends the program.
+// The main window: the daily spread of three cards counted out to a pyramid
+// of ten. Closing it ends the program.
 class TForm1 : public QWidget
 {
     Q_OBJECT
 
 public:
     explicit TForm1(QWidget *parent = nullptr);
+
+    // Picker k (1..3) changed; item is the chosen item (card - 1), or -1 when
+    // the typed text matches no card.
+    void ChooseSlotCard(int k, int item);
+    // Sets picker k to card (0 selects nothing) and handles it as a choice.
+    void SelectCard(int k, CardNumber card);
+    void DrawThree();
+    void RelabelAllSlots();
+    void ApplyLabelMode();
+    void RecountPyramid();
+    void RecountMagicCard();
+    void BuildCopyTexts();
+    void CopyText();
+    void CopyPicture();
+
+    // 0 "&Geen", 1 "&Kaartnamen", 2 "&Trefwoorden"; setting a different mode
+    // runs its click handling.
+    int labelMode() const;
+    void setLabelMode(int mode);
+
+    // Slots 1..10; entry 0 unused.
+    std::array<CardNumber, 11> SlotDrawn{};
+    std::array<QString, 11> SlotName;
+    std::array<QString, 11> SlotKeyword;
+    std::array<int, 4> LastValidIndex{};
+    CardNumber MagicCard = 0;
+    QString CopyTextFull;
+    QString CopyTextTriangle;
+
+    std::array<QComboBox *, 4> ComboBox{};
+    std::array<QLabel *, 12> Image{};
+    std::array<QLabel *, 11> Label{};
+    QLabel *lbMagCard = nullptr;
+    QPushButton *btGO = nullptr;
+    QGroupBox *RadioGroup1 = nullptr;
+    QPushButton *btRndTrefWoord = nullptr;
+    QPushButton *bt3kaart = nullptr;
+    QPushButton *btVijf = nullptr;
+    QPushButton *btNegen = nullptr;
+    QCheckBox *cbDriehoek = nullptr;
+    QPushButton *btGrandT = nullptr;
+    QPushButton *btOpenen = nullptr;
+    QPushButton *btBewaren = nullptr;
+    QPushButton *bt10X = nullptr;
+    QPushButton *btHelp = nullptr;
+    QPushButton *btBigImg = nullptr;
 
 signals:
     // The program ends when this window closes.
@@ -20,13 +79,27 @@ signals:
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    void createControls();
     void FormCreate();
     void FormShow();
     void FormClose();
-    void FormKeyDown(QKeyEvent *event);
+    bool FormKeyDown(QKeyEvent *event);
+
+    void pickerEdited(int k, const QString &typed);
+    void refreshSlot(int slot, CardNumber card);
+    void showCard(QLabel *picture, CardNumber card);
+    void RadioGroup1Click();
+    void cbDriehoekClick();
+    void btRndTrefWoordClick();
+    void btHelpClick();
+
+    // Hand-backs from the other spread windows when this window is shown.
+    void takeThreeCards(QLineEdit *first, QLineEdit *second, QLineEdit *third);
+    void takeNineSpreadBack();
+
+    QButtonGroup *m_labelModes = nullptr;
 };
 
 } // namespace tessaly

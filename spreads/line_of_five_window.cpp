@@ -1,12 +1,20 @@
 #include "spreads/line_of_five_window.h"
 
+#include "widgets/card_entry.h"
+
+#include <QLineEdit>
+
 namespace tessaly {
 
 TForm2::TForm2(QWidget *parent)
-    : QWidget(parent, Qt::Window)
+    : SpreadWindow(parent)
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Lijn van 5"));
+    for (int i = 1; i <= 9; ++i) {
+        m_edits[i] = CreateCardEntry(this, QStringLiteral("Edit%1").arg(i));
+        m_edits[i]->setGeometry(10 + (i - 1) * 40, 10, 32, 21);
+    }
 }
 
 } // namespace tessaly

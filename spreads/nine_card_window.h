@@ -1,16 +1,26 @@
 #pragma once
 
-#include <QWidget>
+#include "app/spread_window.h"
+
+#include <array>
+
+class QLineEdit;
 
 namespace tessaly {
 
 // The nine-card cross and square window.
-class TForm3 : public QWidget
+class TForm3 : public SpreadWindow
 {
     Q_OBJECT
 
 public:
     explicit TForm3(QWidget *parent = nullptr);
+
+    // Entry field i (1..9) of the window's card slots.
+    QLineEdit *Edit(int i) const { return m_edits[i]; }
+
+private:
+    std::array<QLineEdit *, 10> m_edits{};
 };
 
 } // namespace tessaly

@@ -3,7 +3,7 @@
 namespace tessaly {
 
 TForm7::TForm7(QWidget *parent)
-    : QWidget(parent, Qt::Window)
+    : SpreadWindow(parent)
 {
     setObjectName(QStringLiteral("Form7"));
     setWindowTitle(QStringLiteral("Grand Tableau"));

@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QWidget>
+#include "app/spread_window.h"
 
 namespace tessaly {
 
 // The Grand Tableau of 36 positions window.
-class TForm7 : public QWidget
+class TForm7 : public SpreadWindow
 {
     Q_OBJECT
 

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+#include <array>
+
+namespace tessaly {
+
+// Thirty hyphens: the closing line of every copy text.
+inline const QString Dashes = QStringLiteral("------------------------------");
+
+struct CopyTexts
+{
+    QString full;     // the pyramid of ten
+    QString triangle; // the triangle of six
+};
+
+// The daily spread as text for a diary or a message: titles first, keywords
+// second, each row of the pyramid one line, CR as line break. Slots 1..10 are
+// entries 0..9.
+CopyTexts BuildCopyTexts(const std::array<QString, 10> &titles, const std::array<QString, 10> &keywords,
+                         const QString &magicCaption, const QDate &date);
+
+// What "Kopieer" puts on the clipboard: the text and one more dash line.
+QString ClipboardCopyText(const QString &text);
+
+} // namespace tessaly

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QWidget>
+
+class QKeyEvent;
+
+namespace tessaly {
+
+// A window that takes turns with the main window: showing it hides the main
+// window, closing it brings the main window back (whose show then takes the
+// cards over). Esc ends the program; Home goes back to the main window.
+class SpreadWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit SpreadWindow(QWidget *parent = nullptr);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+    virtual void FormShow() {}
+    virtual void FormClose() {}
+    // Keys seen before the focused control; true when used.
+    virtual bool FormKeyDown(QKeyEvent *event);
+};
+
+} // namespace tessaly
