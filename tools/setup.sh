@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, when any is missing, and
-# builds the program and its tests (Release) in build/. Sourced by run.sh and
+# builds the program and its tests (Release) in build/. Run by run.sh and
 # test.sh so both start from the same set-up.
 set -euo pipefail
 
