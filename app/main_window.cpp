@@ -9,6 +9,9 @@
 #include "catalogue/card_picture.h"
 #include "catalogue/card_slots.h"
 #include "catalogue/counting.h"
+#include "saved/list_window.h"
+#include "saved/save_spread.h"
+#include "saved/saved_list.h"
 #include "spreads/line_of_five_window.h"
 #include "spreads/nine_card_window.h"
 #include "spreads/three_card_window.h"
@@ -230,7 +233,9 @@ void TForm1::createControls()
     btGrandT = button(this, "btGrandT", QStringLiteral("GrandTableau"), {20, 488, 90, 25});
     connect(btGrandT, &QPushButton::clicked, this, [] { Windows().Form7->show(); });
     btOpenen = button(this, "btOpenen", QStringLiteral("Open Lijst"), {28, 536, 75, 25}, QStringLiteral("Open de Bewaarlijst"));
+    connect(btOpenen, &QPushButton::clicked, this, &TForm1::btOpenenClick);
     btBewaren = button(this, "btBewaren", QStringLiteral("Bewaar"), {28, 567, 75, 25}, QStringLiteral("Bewaar deze Legging"));
+    connect(btBewaren, &QPushButton::clicked, this, &TForm1::btBewarenClick);
     bt10X = button(this, "bt10X", QStringLiteral("Kopieer"), {28, 598, 75, 25}, QStringLiteral("Kopieer tekst naar klembord"));
     connect(bt10X, &QPushButton::clicked, this, &TForm1::CopyText);
     btHelp = button(this, "btHelp", QStringLiteral("?"), {50, 629, 22, 22}, QStringLiteral("Help"));
@@ -308,6 +313,31 @@ void TForm1::FormShow()
         shared.SpreadSaved = true;
         shared.CarrySaved = false;
     }
+    windows.Verleden->ResetForMainShow();
+}
+
+void TForm1::btBewarenClick()
+{
+    SharedState &shared = Shared();
+    if (shared.SpreadSaved) {
+        ShowAlreadySaved();
+        return;
+    }
+    QStringList names;
+    for (int k = 1; k <= 3; ++k) {
+        shared.SaveCards[k] = CardField(QString::number(shared.MainSlotCards[k]));
+        names.append(CardName(shared.MainSlotCards[k]));
+    }
+    shared.SaveRemark = names.join(QStringLiteral(", "));
+    SaveSpread();
+}
+
+void TForm1::btOpenenClick()
+{
+    if (FileExists(ListFile))
+        Windows().Verleden->RefreshList();
+    else
+        Platform::instance().message(QStringLiteral("Er zijn nog geen vragen bewaard!"));
 }
 
 void TForm1::takeThreeCards(QLineEdit *first, QLineEdit *second, QLineEdit *third)
@@ -372,6 +402,9 @@ bool TForm1::FormKeyDown(QKeyEvent *event)
     switch (event->key()) {
     case Qt::Key_Escape:
         close();
+        return true;
+    case Qt::Key_End:
+        Windows().Verleden->OpenAllKinds();
         return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:

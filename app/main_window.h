@@ -94,6 +94,8 @@ private:
     void cbDriehoekClick();
     void btRndTrefWoordClick();
     void btHelpClick();
+    void btBewarenClick();
+    void btOpenenClick();
 
     // Hand-backs from the other spread windows when this window is shown.
     void takeThreeCards(QLineEdit *first, QLineEdit *second, QLineEdit *third);

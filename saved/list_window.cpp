@@ -1,12 +1,574 @@
 #include "saved/list_window.h"
 
+#include "app/main_window.h"
+#include "app/platform.h"
+#include "app/shared_state.h"
+#include "app/text_file.h"
+#include "app/window_set.h"
+#include "saved/analysis_window.h"
+#include "saved/edit_window.h"
+#include "saved/saved_list.h"
+#include "spreads/line_of_five_window.h"
+#include "spreads/nine_card_window.h"
+#include "spreads/three_card_window.h"
+#include "widgets/key_preview.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListView>
+#include <QPushButton>
+#include <QStringListModel>
+
+#include <array>
+
 namespace tessaly {
 
+namespace {
+
+const QString NoMatches = QStringLiteral("-------------- NO MATCHES --------------");
+
+// Where an opened entry goes, tested in this order; one entry may go to
+// several windows. Each spread window adds its row here.
+struct EntryReceiver
+{
+    bool (*accepts)(int cardCount);
+    void (*deliver)(const QList<int> &cards);
+};
+
+const std::array<EntryReceiver, 1> Receivers = {{
+    // The main window takes cards 1..3, or the middle row of nine.
+    {[](int) { return Windows().Form1->isVisible(); },
+     [](const QList<int> &cards) {
+         TForm1 *main = Windows().Form1;
+         const int first = cards.size() == 9 ? 3 : 0;
+         std::array<int, 4> items{};
+         for (int k = 1; k <= 3; ++k) {
+             const int card = cards[first + k - 1];
+             items[k] = card >= 1 && card <= CardCount ? card - 1 : -1;
+             QSignalBlocker block(main->ComboBox[k]);
+             main->ComboBox[k]->setCurrentIndex(items[k]);
+         }
+         for (int k = 1; k <= 3; ++k)
+             main->ChooseSlotCard(k, items[k]);
+     }},
+}};
+
+QPushButton *button(QWidget *parent, const char *name, const QString &caption, QRect geometry,
+                    const QString &hint = {})
+{
+    auto *b = new QPushButton(caption, parent);
+    b->setObjectName(QLatin1String(name));
+    b->setGeometry(geometry);
+    b->setToolTip(hint);
+    b->setAutoDefault(false);
+    return b;
+}
+
+QCheckBox *kindBox(QWidget *parent, const char *name, const QString &caption, int left)
+{
+    auto *box = new QCheckBox(caption, parent);
+    box->setObjectName(QLatin1String(name));
+    box->setGeometry(left, 388, 76, 19);
+    box->setChecked(true);
+    return box;
+}
+
+} // namespace
+
 TVerleden::TVerleden(QWidget *parent)
-    : QWidget(parent, Qt::Window)
+    : QWidget(parent, Qt::Dialog)
 {
     setObjectName(QStringLiteral("Verleden"));
     setWindowTitle(QStringLiteral("Orvalis.txt"));
+    setFixedSize(560, 452);
+    createControls();
+    new KeyPreview(this, [this](QKeyEvent *event) {
+        if (event->key() != Qt::Key_Escape)
+            return false;
+        btTerug->click();
+        return true;
+    });
+}
+
+void TVerleden::createControls()
+{
+    btWisLst = button(this, "btWisLst", QStringLiteral("Wis Lijst"), {8, 8, 80, 25});
+    connect(btWisLst, &QPushButton::clicked, this, &TVerleden::EmptyList);
+    lbAantal = new QLabel(QStringLiteral("Aantal vragen: 0000"), this);
+    lbAantal->setObjectName(QStringLiteral("lbAantal"));
+    lbAantal->setGeometry(100, 12, 240, 17);
+    lbSel = new QLabel(QStringLiteral("Regel: 0000"), this);
+    lbSel->setObjectName(QStringLiteral("lbSel"));
+    lbSel->setGeometry(350, 12, 100, 17);
+    btKopieLst = button(this, "btKopieLst", QStringLiteral("Naar Klembord"), {452, 8, 100, 25},
+                        QStringLiteral("Kopieer Lijst naar Geheugen"));
+    connect(btKopieLst, &QPushButton::clicked, this, &TVerleden::CopyList);
+
+    m_model = new QStringListModel(this);
+    lbxLijst = new QListView(this);
+    lbxLijst->setObjectName(QStringLiteral("lbxLijst"));
+    lbxLijst->setGeometry(8, 40, 544, 340);
+    lbxLijst->setModel(m_model);
+    // The journal can hold a hundred thousand lines.
+    lbxLijst->setUniformItemSizes(true);
+    lbxLijst->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    lbxLijst->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lbxLijst->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    QFont fixed(QStringLiteral("Liberation Mono"));
+    fixed.setStyleHint(QFont::TypeWriter);
+    fixed.setPixelSize(12);
+    lbxLijst->setFont(fixed);
+    lbxLijst->installEventFilter(this);
+    connect(lbxLijst, &QListView::clicked, this, [this] { lbxLijstClick(); });
+    connect(lbxLijst, &QListView::doubleClicked, this, [this] {
+        OpenPrevious = false;
+        OpenNext = false;
+        OpenEntry();
+    });
+
+    cbDrieK = kindBox(this, "cbDrieK", QStringLiteral(" 3-Kaart"), 8);
+    cbVijfK = kindBox(this, "cbVijfK", QStringLiteral(" 5-Kaart"), 88);
+    cbNegenK = kindBox(this, "cbNegenK", QStringLiteral(" 9-Kaart"), 168);
+    for (QCheckBox *box : {cbDrieK, cbVijfK, cbNegenK})
+        connect(box, &QCheckBox::toggled, this, &TVerleden::ApplyKindFilter);
+    btDubbel = button(this, "btDubbel", QStringLiteral("3Dubbel?"), {262, 385, 90, 25},
+                      QStringLiteral("Zoek dubbele 3-kaart"));
+    connect(btDubbel, &QPushButton::clicked, this, [this] {
+        if (btDubbel->text() == QLatin1String("3Dubbel?"))
+            FindDuplicateTriples();
+        else
+            RefreshList();
+    });
+    btOpZoek = button(this, "btOpZoek", QStringLiteral("Zoekop"), {360, 385, 90, 25});
+    connect(btOpZoek, &QPushButton::clicked, this, [this] {
+        if (btOpZoek->text() == QLatin1String("Zoekop"))
+            SearchList();
+        else
+            RefreshList();
+    });
+    btZoek = button(this, "btZoek", QStringLiteral("Analyse"), {458, 385, 94, 25}, QStringLiteral("Tel de kaarten"));
+    connect(btZoek, &QPushButton::clicked, this, [] { Windows().AnalyseBox->show(); });
+
+    btWisSel = button(this, "btWisSel", QStringLiteral("Wis Selectie"), {8, 418, 90, 25},
+                      QStringLiteral("Selectie = Klik (+ Ctrl / Shift)"));
+    connect(btWisSel, &QPushButton::clicked, this, &TVerleden::DeleteSelection);
+    btBewerk = button(this, "btBewerk", QStringLiteral("Bewerk Opm."), {106, 418, 90, 25},
+                      QStringLiteral("Bewerk beschrijving geselecteerd item"));
+    connect(btBewerk, &QPushButton::clicked, this, &TVerleden::EditRemark);
+    btBewHerst = button(this, "btBewHerst", QStringLiteral("Bewerk Ext.+ Herstel "), {204, 418, 150, 25},
+                        QStringLiteral("Herstel Backup / Bewerk Datum e/o Kaartnummers"));
+    connect(btBewHerst, &QPushButton::clicked, this, [this] {
+        Windows().Bewerk->show();
+        hide();
+    });
+    btTerug = button(this, "btTerug", QStringLiteral("&Sluit"), {472, 418, 80, 25});
+    connect(btTerug, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void TVerleden::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!event->spontaneous() && !m_refreshing)
+        RefreshList();
+}
+
+QStringList TVerleden::rows() const
+{
+    return m_model->stringList();
+}
+
+int TVerleden::currentRow() const
+{
+    return lbxLijst->currentIndex().isValid() ? lbxLijst->currentIndex().row() : -1;
+}
+
+QList<int> TVerleden::selectedRows() const
+{
+    QList<int> selected;
+    for (const QModelIndex &index : lbxLijst->selectionModel()->selectedIndexes())
+        selected.append(index.row());
+    std::sort(selected.begin(), selected.end());
+    return selected;
+}
+
+void TVerleden::selectRow(int row)
+{
+    const QModelIndex index = m_model->index(row);
+    if (!index.isValid())
+        return;
+    lbxLijst->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    lbxLijst->scrollTo(index);
+}
+
+void TVerleden::setRows(const QStringList &rows)
+{
+    m_model->setStringList(rows);
+}
+
+void TVerleden::focusLastRow()
+{
+    // Focus without selecting, so a click or key starts from the newest entry.
+    const QModelIndex last = m_model->index(m_model->rowCount() - 1);
+    if (last.isValid()) {
+        lbxLijst->selectionModel()->setCurrentIndex(last, QItemSelectionModel::NoUpdate);
+        lbxLijst->scrollTo(last);
+    }
+    lbxLijst->setFocus();
+}
+
+void TVerleden::setCount(int count)
+{
+    ListEntryCount = count;
+    lbAantal->setText(QStringLiteral("Aantal vragen: %1").arg(count));
+}
+
+bool TVerleden::allKinds() const
+{
+    return cbDrieK->isChecked() && cbVijfK->isChecked() && cbNegenK->isChecked();
+}
+
+std::optional<QStringList> TVerleden::readList()
+{
+    if (!FileExists(ListFile))
+        return std::nullopt;
+    QString error;
+    std::optional<QStringList> lines = ReadLines(ListFile, &error);
+    if (!lines)
+        Platform::instance().message(error);
+    return lines;
+}
+
+void TVerleden::setFileViewButtons(bool enabled)
+{
+    for (QPushButton *b : {btBewHerst, btBewerk, btWisSel, btDubbel, btOpZoek, btZoek})
+        b->setEnabled(enabled);
+}
+
+void TVerleden::LoadFromFile()
+{
+    if (const std::optional<QStringList> lines = readList())
+        setRows(*lines);
+}
+
+void TVerleden::RefreshList()
+{
+    m_refreshing = true;
+    setFileViewButtons(true);
+    btDubbel->setText(QStringLiteral("3Dubbel?"));
+    btOpZoek->setText(QStringLiteral("Zoekop"));
+    for (QCheckBox *box : {cbDrieK, cbVijfK, cbNegenK})
+        box->setChecked(true);
+    lbSel->setText(QStringLiteral("Regel: 0"));
+    LoadFromFile();
+    show();
+    raise();
+    setCount(int(m_model->rowCount()));
+    focusLastRow();
+    m_refreshing = false;
+}
+
+void TVerleden::ResetForMainShow()
+{
+    setFileViewButtons(true);
+    btDubbel->setText(QStringLiteral("3Dubbel?"));
+    btOpZoek->setText(QStringLiteral("Zoekop"));
+    const bool changed = !allKinds();
+    for (QCheckBox *box : {cbDrieK, cbVijfK, cbNegenK})
+        box->setChecked(true);
+    if (!changed)
+        ApplyKindFilter();
+}
+
+void TVerleden::OpenAllKinds()
+{
+    RefreshList();
+    for (QCheckBox *box : {cbDrieK, cbVijfK, cbNegenK})
+        box->setChecked(true);
+    ApplyKindFilter();
+}
+
+void TVerleden::ApplyKindFilter()
+{
+    lbSel->hide();
+    const QStringList lines = readList().value_or(QStringList());
+    const bool three = cbDrieK->isChecked();
+    const bool five = cbVijfK->isChecked();
+    const bool nine = cbNegenK->isChecked();
+    if (!three && !five && !nine) {
+        setRows({});
+        lbAantal->setText(QStringLiteral("Aantal vragen: %1 (Verborgen)").arg(ListEntryCount));
+        return;
+    }
+    const QStringList shown = FilterByKind(lines, three, five, nine);
+    setRows(shown);
+    if (three && five && nine)
+        lbSel->show();
+    lbAantal->setText(QStringLiteral("Aantal vragen: %1 v %2").arg(shown.size()).arg(ListEntryCount));
+    focusLastRow();
+}
+
+void TVerleden::lbxLijstClick()
+{
+    if (!allKinds()) {
+        lbSel->hide();
+        return;
+    }
+    lbSel->show();
+    SelectedFileLine = currentRow() + 1;
+    lbSel->setText(QStringLiteral("Regel: %1").arg(SelectedFileLine));
+}
+
+bool TVerleden::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == lbxLijst && event->type() == QEvent::KeyPress)
+        return lbxLijstKeyDown(static_cast<QKeyEvent *>(event)->key());
+    return QWidget::eventFilter(watched, event);
+}
+
+bool TVerleden::lbxLijstKeyDown(int key)
+{
+    switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        OpenPrevious = false;
+        OpenNext = false;
+        OpenEntry();
+        return true;
+    case Qt::Key_Up:
+        // Opens the row the selection is about to move to; the list moves
+        // after this.
+        OpenPrevious = true;
+        OpenNext = false;
+        SelectedFileLine = currentRow() + 1;
+        if (SelectedFileLine > 1)
+            OpenEntry();
+        return false;
+    case Qt::Key_Down:
+        OpenNext = true;
+        OpenPrevious = false;
+        SelectedFileLine = currentRow() + 1;
+        if (SelectedFileLine < m_model->rowCount())
+            OpenEntry();
+        return false;
+    default:
+        return false;
+    }
+}
+
+void TVerleden::OpenEntry()
+{
+    const QList<int> selected = selectedRows();
+    if (selected.size() == 1) {
+        int row = currentRow();
+        if (OpenNext)
+            ++row;
+        else if (OpenPrevious)
+            --row;
+        const QString text = m_model->index(row).data().toString();
+        const int count = EntryCardCount(text);
+        QList<int> cards;
+        if (count > 0) {
+            const QString part = *CardPart(text);
+            for (int i = 1; i <= count; ++i) {
+                // A hand-edited field that is not a number opens nothing.
+                const std::optional<int> card = CardAt(part, i);
+                if (!card) {
+                    cards.clear();
+                    break;
+                }
+                cards.append(*card);
+            }
+        }
+        if (!cards.isEmpty()) {
+            for (const EntryReceiver &receiver : Receivers)
+                if (receiver.accepts(int(cards.size())))
+                    receiver.deliver(cards);
+        }
+    }
+    OpenPrevious = false;
+    OpenNext = false;
+    SharedState &shared = Shared();
+    shared.SpreadSaved = true;
+    if (isVisible())
+        activateWindow();
+    shared.LineOrderIndex = 0;
+    shared.NineCardOrderIndex = 1;
+}
+
+void TVerleden::FindFileLine()
+{
+    const int row = currentRow();
+    if (row < 0)
+        return;
+    const QString text = m_model->index(row).data().toString();
+    const int line = tessaly::FindFileLine(readList().value_or(QStringList()), text);
+    if (line > 0)
+        SelectedFileLine = line;
+}
+
+void TVerleden::DeleteSelection()
+{
+    std::optional<BusyCursor> busy;
+    if (!allKinds()) {
+        // Rows of a filtered view are not file lines: find the entry in the
+        // file and delete exactly that one.
+        FindFileLine();
+        RefreshList();
+        selectRow(SelectedFileLine - 1);
+        lbSel->setText(QStringLiteral("Regel: %1").arg(SelectedFileLine));
+        busy.emplace();
+    }
+    setEnabled(false);
+    const QList<int> selected = selectedRows();
+    if (!selected.isEmpty()
+        && Platform::instance().confirm(QStringLiteral("Lijst"), QStringLiteral("Selectie wordt verwijderd!"),
+                                        Platform::Icon::Warning)) {
+        QStringList lines = rows();
+        QString error;
+        if (!WriteLines(ListBackup, lines, &error)) {
+            Platform::instance().message(error);
+        } else {
+            for (auto row = selected.crbegin(); row != selected.crend(); ++row)
+                lines.removeAt(*row);
+            BusyCursor writing;
+            if (!WriteLines(ListFile, lines, &error))
+                Platform::instance().message(error);
+            LoadFromFile();
+            setCount(int(m_model->rowCount()));
+            focusLastRow();
+        }
+    }
+    setEnabled(true);
+}
+
+void TVerleden::EmptyList()
+{
+    if (m_model->rowCount() == 0)
+        return;
+    setEnabled(false);
+    if (Platform::instance().confirm(QStringLiteral("Lijst"), QStringLiteral("Totale Lijst met alle leggingen Leegmaken?!"),
+                                     Platform::Icon::Warning)) {
+        QString error;
+        const std::optional<QStringList> current = FileExists(ListFile) ? readList() : QStringList();
+        if (!current) {
+            // Unreadable: emptying it now would lose what the backup cannot hold.
+        } else if (!WriteLines(ListBackup, *current, &error) || !WriteLines(ListFile, {}, &error)) {
+            Platform::instance().message(error);
+        } else {
+            setRows({});
+            setCount(0);
+        }
+    }
+    setEnabled(true);
+}
+
+void TVerleden::EditRemark()
+{
+    FindFileLine();
+    RefreshList();
+    selectRow(SelectedFileLine - 1);
+    lbSel->setText(QStringLiteral("Regel: %1").arg(SelectedFileLine));
+    if (selectedRows().size() != 1)
+        return;
+    const int row = currentRow();
+    const QString line = m_model->index(row).data().toString();
+    Platform &platform = Platform::instance();
+    const std::optional<RemarkParts> parts = RemarkSplit(line);
+    if (!parts) {
+        platform.message(QStringLiteral("Deze regel heeft geen opmerking die bewerkt kan worden."));
+        return;
+    }
+    std::optional<QString> answer = platform.input(QStringLiteral("Bewerk Selectie:"),
+                                                   QStringLiteral("Max 90 tekens\rZonder: *, #, /"), parts->remark);
+    if (!answer)
+        return;
+    if (answer->isEmpty())
+        *answer = QStringLiteral("...");
+    if (HasForbiddenRemarkCharacter(*answer)) {
+        platform.message(QStringLiteral("Niet toegestane tekens:  * , + , /"));
+        return;
+    }
+    // A line break or a character outside Windows-1252 would corrupt the list.
+    if (answer->contains(u'\r') || answer->contains(u'\n') || !ToWindows1252(*answer)) {
+        platform.message(QStringLiteral("Deze tekens kunnen niet bewaard worden."));
+        return;
+    }
+    QStringList lines = rows();
+    lines[row] = parts->head + *answer + parts->tail;
+    QString error;
+    if (!WriteLines(ListBackup, rows(), &error)) {
+        platform.message(error);
+        return;
+    }
+    BusyCursor busy;
+    if (!WriteLines(ListFile, lines, &error)) {
+        platform.message(error);
+        return;
+    }
+    setRows(lines);
+    selectRow(row);
+}
+
+void TVerleden::FindDuplicateTriples()
+{
+    for (QPushButton *b : {btBewerk, btWisSel, btOpZoek, btZoek})
+        b->setEnabled(false);
+    btDubbel->setText(QStringLiteral("Reset"));
+    lbAantal->setText(QStringLiteral(" "));
+    lbSel->setText(QStringLiteral(" "));
+    setRows({});
+    if (!FileExists(ListFile))
+        return;
+    BusyCursor busy;
+    const QStringList found = tessaly::FindDuplicateTriples(readList().value_or(QStringList()));
+    if (found.isEmpty()) {
+        setRows({NoMatches});
+    } else {
+        setRows(found);
+        lbAantal->setText(QStringLiteral("Aantal Dubbele Matches: %1").arg(found.size()));
+    }
+    focusLastRow();
+}
+
+void TVerleden::SearchList()
+{
+    const std::optional<QString> text = Platform::instance().input(
+        QStringLiteral("Zoek woorden of getallen = Hoofdletter gevoelig:"), QStringLiteral("Tekst: "), QString());
+    if (text && !text->isEmpty()) {
+        const WindowSet &windows = Windows();
+        windows.Form1->hide();
+        windows.Form4->hide();
+        windows.Form2->hide();
+        windows.Form3->show();
+        for (QPushButton *b : {btBewHerst, btBewerk, btWisSel, btDubbel, btZoek})
+            b->setEnabled(false);
+        lbAantal->setText(QStringLiteral(" "));
+        lbSel->setText(QStringLiteral(" "));
+        btOpZoek->setText(QStringLiteral("Reset"));
+        if (FileExists(ListFile)) {
+            const QStringList found = SearchLines(readList().value_or(QStringList()), *text);
+            QStringList shown{QStringLiteral("<< Zoekterm: ") + *text + QStringLiteral(" >>")};
+            if (found.isEmpty()) {
+                shown.append(QStringLiteral("No matches found."));
+            } else {
+                shown.append(found);
+                lbAantal->setText(QStringLiteral("Aantal Matches: %1").arg(found.size()));
+            }
+            setRows(shown);
+            selectRow(1);
+        }
+    }
+    OpenEntry();
+}
+
+void TVerleden::CopyList()
+{
+    QString text;
+    for (const QString &row : rows())
+        text += row + QStringLiteral("\r\n");
+    Platform::instance().setClipboardText(text);
 }
 
 } // namespace tessaly

@@ -1,0 +1,313 @@
+#include "saved/saved_list.h"
+
+#include <algorithm>
+#include <unordered_map>
+#include <vector>
+
+namespace tessaly {
+
+QString KindMarker(SpreadKind kind)
+{
+    switch (kind) {
+    case SpreadKind::Five:
+        return QStringLiteral(" *");
+    case SpreadKind::Nine:
+        return QStringLiteral(" #");
+    default:
+        return QStringLiteral(" ");
+    }
+}
+
+int CardCountOf(SpreadKind kind)
+{
+    switch (kind) {
+    case SpreadKind::Three:
+        return 3;
+    case SpreadKind::Five:
+        return 5;
+    case SpreadKind::Nine:
+        return 9;
+    default:
+        return 0;
+    }
+}
+
+QString CardField(const QString &slotText)
+{
+    if (slotText.isEmpty() || slotText == QLatin1String("0"))
+        return QStringLiteral("00");
+    return slotText.size() == 1 ? u'0' + slotText : slotText;
+}
+
+QString ListRemark(const QString &remark)
+{
+    return remark.isEmpty() ? QStringLiteral("(...)") : u'(' + remark + u')';
+}
+
+QString EntryLine(const QString &date, SpreadKind kind, const QString &remark, const QStringList &cards)
+{
+    return date + KindMarker(kind) + ListRemark(remark) + QStringLiteral(" / ")
+           + QStringList(cards.mid(0, CardCountOf(kind))).join(u' ');
+}
+
+QString DayCardLine(const QString &date, const QString &remark, const QStringList &threeCards)
+{
+    return date + QStringLiteral(" (") + remark + QStringLiteral(") [0] ") + threeCards.join(u' ');
+}
+
+bool HasForbiddenRemarkCharacter(const QString &text)
+{
+    return text.contains(u'*') || text.contains(u'#') || text.contains(u'/');
+}
+
+SpreadKind SpreadKindOf(const QString &line)
+{
+    if (line.contains(QLatin1String(" #(")))
+        return SpreadKind::Nine;
+    if (line.contains(QLatin1String(" *(")))
+        return SpreadKind::Five;
+    if (line.contains(QLatin1String(" (")))
+        return SpreadKind::Three;
+    return SpreadKind::None;
+}
+
+std::optional<QString> CardPart(const QString &line)
+{
+    const qsizetype slash = line.indexOf(u'/');
+    if (slash < 0)
+        return std::nullopt;
+    return line.mid(slash + 1);
+}
+
+int EntryCardCount(const QString &line)
+{
+    const std::optional<QString> part = CardPart(line);
+    if (!part)
+        return 0;
+    switch (part->size()) {
+    case 9:
+        return 3;
+    case 15:
+        return 5;
+    case 27:
+        return 9;
+    default:
+        return 0;
+    }
+}
+
+std::optional<int> CardAt(const QString &cardPart, int i)
+{
+    const QString field = cardPart.mid(3 * i - 2, 2);
+    bool ok = false;
+    const int value = field.toInt(&ok);
+    // Only plain digits: toInt would also take a sign or a blank.
+    if (!ok || field.size() != 2 || !field[0].isDigit() || !field[1].isDigit())
+        return std::nullopt;
+    return value;
+}
+
+QString CountedPart(const QString &line)
+{
+    const qsizetype at = line.indexOf(QLatin1String(") /"));
+    return at < 0 ? QString() : line.mid(at + 3);
+}
+
+QString EntryYear(const QString &line)
+{
+    return line.mid(7, 2);
+}
+
+std::optional<RemarkParts> RemarkSplit(const QString &line)
+{
+    int headSize = 0;
+    int tailSize = 0;
+    switch (SpreadKindOf(line)) {
+    case SpreadKind::Three:
+        headSize = 11;
+        tailSize = 12;
+        break;
+    case SpreadKind::Five:
+        headSize = 12;
+        tailSize = 18;
+        break;
+    case SpreadKind::Nine:
+        headSize = 12;
+        tailSize = 30;
+        break;
+    case SpreadKind::None:
+        return std::nullopt;
+    }
+    if (line.size() < headSize + tailSize)
+        return std::nullopt;
+    return RemarkParts{line.left(headSize), line.mid(headSize, line.size() - headSize - tailSize),
+                       line.right(tailSize)};
+}
+
+int FindFileLine(const QStringList &lines, const QString &text)
+{
+    return int(lines.lastIndexOf(text)) + 1;
+}
+
+QStringList FilterByKind(const QStringList &lines, bool three, bool five, bool nine)
+{
+    if (three && five && nine)
+        return lines;
+    QStringList shown;
+    for (const QString &line : lines) {
+        const SpreadKind kind = SpreadKindOf(line);
+        if ((kind == SpreadKind::Three && three) || (kind == SpreadKind::Five && five)
+            || (kind == SpreadKind::Nine && nine))
+            shown.append(line);
+    }
+    return shown;
+}
+
+QStringList SearchLines(const QStringList &lines, const QString &text)
+{
+    QStringList found;
+    for (const QString &line : lines)
+        if (line.contains(text, Qt::CaseSensitive))
+            found.append(line);
+    return found;
+}
+
+QStringList SortedUniqueIgnoringCase(QStringList texts)
+{
+    std::sort(texts.begin(), texts.end(), [](const QString &a, const QString &b) {
+        const int folded = a.compare(b, Qt::CaseInsensitive);
+        return folded != 0 ? folded < 0 : a < b;
+    });
+    const auto last = std::unique(texts.begin(), texts.end(), [](const QString &a, const QString &b) {
+        return a.compare(b, Qt::CaseInsensitive) == 0;
+    });
+    texts.erase(last, texts.end());
+    return texts;
+}
+
+namespace {
+
+constexpr int SequenceLength = 8; // "01 02 03"
+
+// Eight UTF-16 code units packed in two words: an exact key for a sequence.
+struct SequenceKey
+{
+    quint64 high = 0;
+    quint64 low = 0;
+    bool operator==(const SequenceKey &other) const = default;
+};
+
+struct SequenceKeyHash
+{
+    std::size_t operator()(const SequenceKey &key) const noexcept
+    {
+        return std::hash<quint64>()(key.high * 0x9E3779B97F4A7C15ull ^ key.low);
+    }
+};
+
+SequenceKey keyAt(const QString &text, qsizetype at)
+{
+    SequenceKey key;
+    for (int c = 0; c < 4; ++c) {
+        key.high = key.high << 16 | text[at + c].unicode();
+        key.low = key.low << 16 | text[at + 4 + c].unicode();
+    }
+    return key;
+}
+
+// Whether some entry of dates (a run of line dates) differs from date.
+struct DateRun
+{
+    bool any = false;
+    bool mixed = false;
+    QStringView date;
+
+    void add(QStringView d)
+    {
+        if (!any) {
+            any = true;
+            date = d;
+        } else if (!mixed && d != date) {
+            mixed = true;
+        }
+    }
+    bool hasOtherThan(QStringView d) const { return any && (mixed || date != d); }
+};
+
+} // namespace
+
+QStringList FindDuplicateTriples(const QStringList &lines)
+{
+    const int count = int(lines.size());
+    std::vector<QStringView> dates(count);
+    for (int i = 0; i < count; ++i)
+        dates[i] = QStringView(lines[i]).left(9);
+
+    // The sequences each line offers: cards k, k+1, k+2 after the first "/".
+    std::unordered_map<SequenceKey, int, SequenceKeyHash> ids;
+    std::vector<std::vector<int>> offeredBy; // id -> lines, ascending
+    std::vector<QStringView> sequenceText;
+    for (int i = 0; i < count; ++i) {
+        const QString &line = lines[i];
+        const qsizetype slash = line.indexOf(u'/');
+        if (slash < 0)
+            continue;
+        for (int k = 1; k <= 7; ++k) {
+            const qsizetype at = slash + 2 + 3 * (k - 1);
+            if (at + SequenceLength > line.size())
+                break;
+            const auto [it, added] = ids.try_emplace(keyAt(line, at), int(offeredBy.size()));
+            if (added) {
+                offeredBy.emplace_back();
+                sequenceText.push_back(QStringView(line).mid(at, SequenceLength));
+            }
+            std::vector<int> &offering = offeredBy[it->second];
+            if (offering.empty() || offering.back() != i)
+                offering.push_back(i);
+        }
+    }
+
+    // Every line that holds a known sequence anywhere in its text.
+    std::vector<std::vector<int>> containedIn(offeredBy.size());
+    for (int j = 0; j < count; ++j) {
+        const QString &line = lines[j];
+        for (qsizetype at = 0; at + SequenceLength <= line.size(); ++at) {
+            const auto it = ids.find(keyAt(line, at));
+            if (it == ids.end())
+                continue;
+            std::vector<int> &holders = containedIn[it->second];
+            if (holders.empty() || holders.back() != j)
+                holders.push_back(j);
+        }
+    }
+
+    // A pair is an offering line i and a later holding line j of another
+    // date; each side of a pair gives one result row.
+    QStringList rows;
+    for (std::size_t id = 0; id < offeredBy.size(); ++id) {
+        const std::vector<int> &offering = offeredBy[id];
+        const std::vector<int> &holders = containedIn[id];
+        const QString prefix = sequenceText[id].toString() + QStringLiteral(" - ");
+
+        DateRun later;
+        std::size_t h = holders.size();
+        for (auto o = offering.rbegin(); o != offering.rend(); ++o) {
+            while (h > 0 && holders[h - 1] > *o)
+                later.add(dates[holders[--h]]);
+            if (later.hasOtherThan(dates[*o]))
+                rows.append(prefix + lines[*o]);
+        }
+
+        DateRun earlier;
+        std::size_t e = 0;
+        for (const int j : holders) {
+            while (e < offering.size() && offering[e] < j)
+                earlier.add(dates[offering[e++]]);
+            if (earlier.hasOtherThan(dates[j]))
+                rows.append(prefix + lines[j]);
+        }
+    }
+    return SortedUniqueIgnoringCase(rows);
+}
+
+} // namespace tessaly
