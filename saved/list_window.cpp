@@ -344,6 +344,8 @@ bool TVerleden::lbxLijstKeyDown(int key)
         SelectedFileLine = currentRow() + 1;
         if (SelectedFileLine > 1)
             OpenEntry();
+        else
+            OpenPrevious = false;
         return false;
     case Qt::Key_Down:
         OpenNext = true;
@@ -351,6 +353,8 @@ bool TVerleden::lbxLijstKeyDown(int key)
         SelectedFileLine = currentRow() + 1;
         if (SelectedFileLine < m_model->rowCount())
             OpenEntry();
+        else
+            OpenNext = false;
         return false;
     default:
         return false;
