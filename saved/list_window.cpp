@@ -169,6 +169,12 @@ void TVerleden::createControls()
 
 void TVerleden::showEvent(QShowEvent *event)
 {
+    if (!m_placed) {
+        // Over the main window, where the user's eyes are.
+        if (const QWidget *main = Windows().Form1)
+            move(main->geometry().center() - rect().center());
+        m_placed = true;
+    }
     QWidget::showEvent(event);
     if (!event->spontaneous() && !m_refreshing)
         RefreshList();

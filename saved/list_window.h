@@ -85,6 +85,7 @@ private:
 
     QStringListModel *m_model = nullptr;
     bool m_refreshing = false;
+    bool m_placed = false;
 };
 
 } // namespace tessaly
