@@ -16,6 +16,7 @@
 #include "spreads/nine_card_window.h"
 #include "spreads/three_card_window.h"
 #include "tableau/grand_tableau_window.h"
+#include "widgets/controls.h"
 #include "widgets/key_preview.h"
 
 #include <QApplication>
@@ -95,24 +96,6 @@ constexpr std::array<Place, 11> LabelPlaces = {{{0, 0},
                                                 {273, 660}}};
 constexpr std::array<int, 4> OutsideTriangle = {4, 7, 9, 10};
 
-QPushButton *button(QWidget *parent, const char *name, const QString &caption, QRect geometry,
-                    const QString &hint = {})
-{
-    auto *b = new QPushButton(caption, parent);
-    b->setObjectName(QLatin1String(name));
-    b->setGeometry(geometry);
-    b->setToolTip(hint);
-    b->setAutoDefault(false);
-    return b;
-}
-
-void setTextColor(QWidget *widget, const QColor &color)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, color);
-    widget->setPalette(palette);
-}
-
 int entryCard(const QLineEdit *edit)
 {
     return ReadCardEntryText(edit->text()).card;
@@ -159,7 +142,7 @@ void TForm1::createControls()
         connect(box, &QComboBox::activated, this, [this, k](int item) { ChooseSlotCard(k, item); });
         ComboBox[k] = box;
     }
-    btGO = button(this, "btGO", QStringLiteral("Rnd"), {371, 4, 60, 22}, QStringLiteral("Trek de kaarten!"));
+    btGO = MakeButton(this, "btGO", QStringLiteral("Rnd"), {371, 4, 60, 22}, QStringLiteral("Trek de kaarten!"));
     connect(btGO, &QPushButton::clicked, this, &TForm1::DrawThree);
 
     for (int slot = 1; slot <= 10; ++slot) {
@@ -174,7 +157,7 @@ void TForm1::createControls()
         label->setObjectName(QStringLiteral("Label%1").arg(slot));
         label->setGeometry(LabelPlaces[slot].left, LabelPlaces[slot].top, slot == 10 ? 140 : 103, 15);
         label->setAlignment(slot == 10 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
-        setTextColor(label, Blue);
+        SetTextColor(label, Blue);
         label->hide();
         Label[slot] = label;
     }
@@ -187,7 +170,7 @@ void TForm1::createControls()
     lbMagCard = new QLabel(QStringLiteral("Magic Card"), this);
     lbMagCard->setObjectName(QStringLiteral("lbMagCard"));
     lbMagCard->setGeometry(8, 665, 160, 15);
-    setTextColor(lbMagCard, Olive);
+    SetTextColor(lbMagCard, Olive);
 
     RadioGroup1 = new QGroupBox(QStringLiteral(" Labels "), this);
     RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
@@ -206,21 +189,21 @@ void TForm1::createControls()
             RadioGroup1Click();
     });
 
-    btRndTrefWoord = button(this, "btRndTrefWoord", QStringLiteral("Rnd.Trefwoord"), {323, 625, 100, 25});
+    btRndTrefWoord = MakeButton(this, "btRndTrefWoord", QStringLiteral("Rnd.Trefwoord"), {323, 625, 100, 25});
     connect(btRndTrefWoord, &QPushButton::clicked, this, &TForm1::btRndTrefWoordClick);
-    bt3kaart = button(this, "bt3kaart", QStringLiteral("3 Kaartjes"), {348, 426, 75, 25});
+    bt3kaart = MakeButton(this, "bt3kaart", QStringLiteral("3 Kaartjes"), {348, 426, 75, 25});
     connect(bt3kaart, &QPushButton::clicked, this, [] {
         Shared().LastSpreadKind = 3;
         Shared().ThreeFromMain = true;
         Windows().Form4->show();
     });
-    btVijf = button(this, "btVijf", QStringLiteral("Lijn van 5"), {348, 457, 75, 25}, QStringLiteral("Kies andere Legvorm"));
+    btVijf = MakeButton(this, "btVijf", QStringLiteral("Lijn van 5"), {348, 457, 75, 25}, QStringLiteral("Kies andere Legvorm"));
     btVijf->setDefault(true);
     connect(btVijf, &QPushButton::clicked, this, [] {
         Shared().LastSpreadKind = 5;
         Windows().Form2->show();
     });
-    btNegen = button(this, "btNegen", QStringLiteral("9 Vierkant"), {348, 488, 75, 25}, QStringLiteral("Kies andere Legvorm"));
+    btNegen = MakeButton(this, "btNegen", QStringLiteral("9 Vierkant"), {348, 488, 75, 25}, QStringLiteral("Kies andere Legvorm"));
     connect(btNegen, &QPushButton::clicked, this, [] {
         Shared().LastSpreadKind = 9;
         Windows().Form3->show();
@@ -230,15 +213,15 @@ void TForm1::createControls()
     cbDriehoek->setGeometry(28, 459, 80, 19);
     cbDriehoek->setToolTip(QStringLiteral("Driehoek van 6 kaarten"));
     connect(cbDriehoek, &QCheckBox::toggled, this, &TForm1::cbDriehoekClick);
-    btGrandT = button(this, "btGrandT", QStringLiteral("GrandTableau"), {20, 488, 90, 25});
+    btGrandT = MakeButton(this, "btGrandT", QStringLiteral("GrandTableau"), {20, 488, 90, 25});
     connect(btGrandT, &QPushButton::clicked, this, [] { Windows().Form7->show(); });
-    btOpenen = button(this, "btOpenen", QStringLiteral("Open Lijst"), {28, 536, 75, 25}, QStringLiteral("Open de Bewaarlijst"));
+    btOpenen = MakeButton(this, "btOpenen", QStringLiteral("Open Lijst"), {28, 536, 75, 25}, QStringLiteral("Open de Bewaarlijst"));
     connect(btOpenen, &QPushButton::clicked, this, &TForm1::btOpenenClick);
-    btBewaren = button(this, "btBewaren", QStringLiteral("Bewaar"), {28, 567, 75, 25}, QStringLiteral("Bewaar deze Legging"));
+    btBewaren = MakeButton(this, "btBewaren", QStringLiteral("Bewaar"), {28, 567, 75, 25}, QStringLiteral("Bewaar deze Legging"));
     connect(btBewaren, &QPushButton::clicked, this, &TForm1::btBewarenClick);
-    bt10X = button(this, "bt10X", QStringLiteral("Kopieer"), {28, 598, 75, 25}, QStringLiteral("Kopieer tekst naar klembord"));
+    bt10X = MakeButton(this, "bt10X", QStringLiteral("Kopieer"), {28, 598, 75, 25}, QStringLiteral("Kopieer tekst naar klembord"));
     connect(bt10X, &QPushButton::clicked, this, &TForm1::CopyText);
-    btHelp = button(this, "btHelp", QStringLiteral("?"), {50, 629, 22, 22}, QStringLiteral("Help"));
+    btHelp = MakeButton(this, "btHelp", QStringLiteral("?"), {50, 629, 22, 22}, QStringLiteral("Help"));
     btHelp->setFlat(true);
     QFont bold = btHelp->font();
     bold.setBold(true);
@@ -248,7 +231,7 @@ void TForm1::createControls()
     purple.setColor(QPalette::ButtonText, Purple);
     btHelp->setPalette(purple);
     connect(btHelp, &QPushButton::clicked, this, &TForm1::btHelpClick);
-    btBigImg = button(this, "btBigImg", QStringLiteral("*"), {416, 660, 20, 20}, QStringLiteral("Kopieer Afbeelding naar Klembord"));
+    btBigImg = MakeButton(this, "btBigImg", QStringLiteral("*"), {416, 660, 20, 20}, QStringLiteral("Kopieer Afbeelding naar Klembord"));
     btBigImg->setFlat(true);
     connect(btBigImg, &QPushButton::clicked, this, &TForm1::CopyPicture);
 }
@@ -379,7 +362,7 @@ void TForm1::takeNineSpreadBack()
     setLabelMode(0);
     ApplyLabelMode();
     Label[10]->setText(QStringLiteral("Bonuskaart"));
-    setTextColor(Label[10], Qt::red);
+    SetTextColor(Label[10], Qt::red);
     Label[10]->show();
 }
 
@@ -580,7 +563,7 @@ void TForm1::RadioGroup1Click()
     ApplyLabelMode();
     const QColor color = labelMode() == 2 ? Blue : QColor(Qt::black);
     for (int slot = 1; slot <= 10; ++slot)
-        setTextColor(Label[slot], color);
+        SetTextColor(Label[slot], color);
     BuildCopyTexts();
 }
 

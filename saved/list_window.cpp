@@ -11,6 +11,7 @@
 #include "spreads/line_of_five_window.h"
 #include "spreads/nine_card_window.h"
 #include "spreads/three_card_window.h"
+#include "widgets/controls.h"
 #include "widgets/key_preview.h"
 
 #include <QCheckBox>
@@ -55,17 +56,6 @@ const std::array<EntryReceiver, 1> Receivers = {{
      }},
 }};
 
-QPushButton *button(QWidget *parent, const char *name, const QString &caption, QRect geometry,
-                    const QString &hint = {})
-{
-    auto *b = new QPushButton(caption, parent);
-    b->setObjectName(QLatin1String(name));
-    b->setGeometry(geometry);
-    b->setToolTip(hint);
-    b->setAutoDefault(false);
-    return b;
-}
-
 QCheckBox *kindBox(QWidget *parent, const char *name, const QString &caption, int left)
 {
     auto *box = new QCheckBox(caption, parent);
@@ -94,7 +84,7 @@ TVerleden::TVerleden(QWidget *parent)
 
 void TVerleden::createControls()
 {
-    btWisLst = button(this, "btWisLst", QStringLiteral("Wis Lijst"), {8, 8, 80, 25});
+    btWisLst = MakeButton(this, "btWisLst", QStringLiteral("Wis Lijst"), {8, 8, 80, 25});
     connect(btWisLst, &QPushButton::clicked, this, &TVerleden::EmptyList);
     lbAantal = new QLabel(QStringLiteral("Aantal vragen: 0000"), this);
     lbAantal->setObjectName(QStringLiteral("lbAantal"));
@@ -102,7 +92,7 @@ void TVerleden::createControls()
     lbSel = new QLabel(QStringLiteral("Regel: 0000"), this);
     lbSel->setObjectName(QStringLiteral("lbSel"));
     lbSel->setGeometry(350, 12, 100, 17);
-    btKopieLst = button(this, "btKopieLst", QStringLiteral("Naar Klembord"), {452, 8, 100, 25},
+    btKopieLst = MakeButton(this, "btKopieLst", QStringLiteral("Naar Klembord"), {452, 8, 100, 25},
                         QStringLiteral("Kopieer Lijst naar Geheugen"));
     connect(btKopieLst, &QPushButton::clicked, this, &TVerleden::CopyList);
 
@@ -133,7 +123,7 @@ void TVerleden::createControls()
     cbNegenK = kindBox(this, "cbNegenK", QStringLiteral(" 9-Kaart"), 168);
     for (QCheckBox *box : {cbDrieK, cbVijfK, cbNegenK})
         connect(box, &QCheckBox::toggled, this, &TVerleden::ApplyKindFilter);
-    btDubbel = button(this, "btDubbel", QStringLiteral("3Dubbel?"), {262, 385, 90, 25},
+    btDubbel = MakeButton(this, "btDubbel", QStringLiteral("3Dubbel?"), {262, 385, 90, 25},
                       QStringLiteral("Zoek dubbele 3-kaart"));
     connect(btDubbel, &QPushButton::clicked, this, [this] {
         if (btDubbel->text() == QLatin1String("3Dubbel?"))
@@ -141,29 +131,29 @@ void TVerleden::createControls()
         else
             RefreshList();
     });
-    btOpZoek = button(this, "btOpZoek", QStringLiteral("Zoekop"), {360, 385, 90, 25});
+    btOpZoek = MakeButton(this, "btOpZoek", QStringLiteral("Zoekop"), {360, 385, 90, 25});
     connect(btOpZoek, &QPushButton::clicked, this, [this] {
         if (btOpZoek->text() == QLatin1String("Zoekop"))
             SearchList();
         else
             RefreshList();
     });
-    btZoek = button(this, "btZoek", QStringLiteral("Analyse"), {458, 385, 94, 25}, QStringLiteral("Tel de kaarten"));
+    btZoek = MakeButton(this, "btZoek", QStringLiteral("Analyse"), {458, 385, 94, 25}, QStringLiteral("Tel de kaarten"));
     connect(btZoek, &QPushButton::clicked, this, [] { Windows().AnalyseBox->show(); });
 
-    btWisSel = button(this, "btWisSel", QStringLiteral("Wis Selectie"), {8, 418, 90, 25},
+    btWisSel = MakeButton(this, "btWisSel", QStringLiteral("Wis Selectie"), {8, 418, 90, 25},
                       QStringLiteral("Selectie = Klik (+ Ctrl / Shift)"));
     connect(btWisSel, &QPushButton::clicked, this, &TVerleden::DeleteSelection);
-    btBewerk = button(this, "btBewerk", QStringLiteral("Bewerk Opm."), {106, 418, 90, 25},
+    btBewerk = MakeButton(this, "btBewerk", QStringLiteral("Bewerk Opm."), {106, 418, 90, 25},
                       QStringLiteral("Bewerk beschrijving geselecteerd item"));
     connect(btBewerk, &QPushButton::clicked, this, &TVerleden::EditRemark);
-    btBewHerst = button(this, "btBewHerst", QStringLiteral("Bewerk Ext.+ Herstel "), {204, 418, 150, 25},
+    btBewHerst = MakeButton(this, "btBewHerst", QStringLiteral("Bewerk Ext.+ Herstel "), {204, 418, 150, 25},
                         QStringLiteral("Herstel Backup / Bewerk Datum e/o Kaartnummers"));
     connect(btBewHerst, &QPushButton::clicked, this, [this] {
         Windows().Bewerk->show();
         hide();
     });
-    btTerug = button(this, "btTerug", QStringLiteral("&Sluit"), {472, 418, 80, 25});
+    btTerug = MakeButton(this, "btTerug", QStringLiteral("&Sluit"), {472, 418, 80, 25});
     connect(btTerug, &QPushButton::clicked, this, &QWidget::close);
 }
 

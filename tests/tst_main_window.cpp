@@ -1,10 +1,9 @@
 #include "app/help_window.h"
 #include "app/main_window.h"
 #include "app/shared_state.h"
-#include "app/startup.h"
 #include "app/window_set.h"
 #include "catalogue/counting.h"
-#include "scripted_platform.h"
+#include "program_fixture.h"
 #include "spreads/line_of_five_window.h"
 #include "spreads/nine_card_window.h"
 #include "spreads/three_card_window.h"
@@ -61,27 +60,20 @@ private:
     void choose(int picker, const QString &typed);
     int card(int slot) const { return Shared().MainSlotCards[slot]; }
 
-    QScopedPointer<QTemporaryDir> m_dir;
-    QScopedPointer<ScriptedPlatform> m_platform;
-    QString m_oldDir;
+    QScopedPointer<ProgramFixture> m_program;
+    ScriptedPlatform *m_platform = nullptr;
 };
 
 void tst_MainWindow::init()
 {
-    m_dir.reset(new QTemporaryDir);
-    m_oldDir = QDir::currentPath();
-    QDir::setCurrent(m_dir->path());
-    m_platform.reset(new ScriptedPlatform);
-    Shared() = SharedState();
-    StartProgram(*qApp);
+    m_program.reset(new ProgramFixture);
+    m_platform = &m_program->platform();
     QVERIFY(QTest::qWaitForWindowExposed(main()));
 }
 
 void tst_MainWindow::cleanup()
 {
-    DestroyWindows();
-    m_platform.reset();
-    QDir::setCurrent(m_oldDir);
+    m_program.reset();
 }
 
 // Types into a picker as a user does after clicking into it.

@@ -1,10 +1,9 @@
 #include "app/main_window.h"
 #include "app/shared_state.h"
-#include "app/startup.h"
 #include "app/window_set.h"
 #include "app/text_file.h"
 #include "catalogue/card_picture.h"
-#include "scripted_platform.h"
+#include "program_fixture.h"
 
 #include <QApplication>
 #include <QDir>
@@ -30,26 +29,19 @@ private slots:
     void cardPictures();
 
 private:
-    QScopedPointer<QTemporaryDir> m_dir;
-    QScopedPointer<ScriptedPlatform> m_platform;
-    QString m_oldDir;
+    QScopedPointer<ProgramFixture> m_program;
+    ScriptedPlatform *m_platform = nullptr;
 };
 
 void tst_Startup::init()
 {
-    m_dir.reset(new QTemporaryDir);
-    m_oldDir = QDir::currentPath();
-    QDir::setCurrent(m_dir->path());
-    m_platform.reset(new ScriptedPlatform);
-    Shared() = SharedState();
-    StartProgram(*qApp);
+    m_program.reset(new ProgramFixture);
+    m_platform = &m_program->platform();
 }
 
 void tst_Startup::cleanup()
 {
-    DestroyWindows();
-    m_platform.reset();
-    QDir::setCurrent(m_oldDir);
+    m_program.reset();
 }
 
 void tst_Startup::windowsExistWithCaptions_data()

@@ -1,0 +1,24 @@
+#include "widgets/controls.h"
+
+#include <QPushButton>
+
+namespace tessaly {
+
+QPushButton *MakeButton(QWidget *parent, const char *name, const QString &caption, QRect geometry, const QString &hint)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(geometry);
+    button->setToolTip(hint);
+    button->setAutoDefault(false);
+    return button;
+}
+
+void SetTextColor(QWidget *widget, const QColor &color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, color);
+    widget->setPalette(palette);
+}
+
+} // namespace tessaly
