@@ -142,9 +142,12 @@ void tst_ListWindow::enterOpensIntoMainWindow()
     QCOMPARE(Shared().MainSlotCards[4], 15);
     QCOMPARE(main()->ComboBox[2]->currentText(), QStringLiteral("05) Boom"));
     QVERIFY(Shared().SpreadSaved);
-    // A nine-card entry gives the main window its middle row.
+    // A nine-card entry gives the main window its middle row; a double-click
+    // opens as Enter does.
     list()->selectRow(2);
-    key(Qt::Key_Enter);
+    const QRect row = list()->lbxLijst->visualRect(list()->lbxLijst->model()->index(2, 0));
+    QTest::mouseClick(list()->lbxLijst->viewport(), Qt::LeftButton, {}, row.center());
+    QTest::mouseDClick(list()->lbxLijst->viewport(), Qt::LeftButton, {}, row.center());
     QCOMPARE(Shared().MainSlotCards[1], 10);
     QCOMPARE(Shared().MainSlotCards[3], 12);
 }

@@ -50,6 +50,8 @@ private slots:
     void spreadButtonsSetKindAndSwitch();
     void threeCardHandBack_data();
     void threeCardHandBack();
+    void lineAndNineKindsHandBack_data();
+    void lineAndNineKindsHandBack();
     void nineCardSquareHandBack();
     void nineCardCrossHandBack();
     void carriedSaveMarksSpreadSaved();
@@ -364,6 +366,36 @@ void tst_MainWindow::threeCardHandBack()
     const bool same = card(1) == 7 && card(2) == 14 && card(3) == 21;
     QCOMPARE(same, taken);
     QCOMPARE(card(4), countOut(card(1) + card(2) + card(3)));
+}
+
+void tst_MainWindow::lineAndNineKindsHandBack_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QList<int>>("cards");
+    // Kind 5 takes the line's first three; kind 8 the nine-card middle row
+    // (a cross without corners, so the full hand-back takes it again).
+    QTest::newRow("line of five") << 5 << QList<int>{21, 22, 23};
+    QTest::newRow("nine-card, kind 8") << 8 << QList<int>{24, 25, 26};
+}
+
+void tst_MainWindow::lineAndNineKindsHandBack()
+{
+    QFETCH(int, kind);
+    QFETCH(QList<int>, cards);
+    main()->hide();
+    if (kind == 5) {
+        for (int i = 1; i <= 5; ++i)
+            Windows().Form2->Edit(i)->setText(QString::number(20 + i));
+    } else {
+        const QList<int> fields = {0, 2, 0, 24, 25, 26, 0, 8, 0};
+        for (int i = 1; i <= 9; ++i)
+            Windows().Form3->Edit(i)->setText(fields[i - 1] ? QString::number(fields[i - 1]) : QString());
+    }
+    Shared().LastSpreadKind = kind;
+    main()->show();
+    for (int k = 1; k <= 3; ++k)
+        QCOMPARE(card(k), cards[k - 1]);
+    QCOMPARE(card(4), countOut(cards[0] + cards[1] + cards[2]));
 }
 
 void tst_MainWindow::nineCardSquareHandBack()
