@@ -1,7 +1,7 @@
 #include "app/help_window.h"
 
-#include "app/window_set.h"
 #include "app/main_window.h"
+#include "app/window_set.h"
 #include "widgets/key_preview.h"
 
 #include <QFile>

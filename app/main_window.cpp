@@ -138,11 +138,13 @@ void TForm1::createControls()
             box->addItem(CardTitle(card));
         box->setCurrentIndex(1);
         box->setGeometry(8 + (k - 1) * 108 + (k == 3 ? 1 : 0), 4, 103, 21);
-        connect(box->lineEdit(), &QLineEdit::textEdited, this, [this, k](const QString &text) { pickerEdited(k, text); });
+        connect(box->lineEdit(), &QLineEdit::textEdited, this,
+                [this, k](const QString &text) { pickerEdited(k, text); });
         connect(box, &QComboBox::activated, this, [this, k](int item) { ChooseSlotCard(k, item); });
         ComboBox[k] = box;
     }
-    btGO = MakeButton(this, "btGO", QStringLiteral("Rnd"), {371, 4, 60, 22}, QStringLiteral("Trek de kaarten!"));
+    btGO =
+        MakeButton(this, "btGO", QStringLiteral("Rnd"), {371, 4, 60, 22}, QStringLiteral("Trek de kaarten!"));
     connect(btGO, &QPushButton::clicked, this, &TForm1::DrawThree);
 
     for (int slot = 1; slot <= 10; ++slot) {
@@ -176,7 +178,8 @@ void TForm1::createControls()
     RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
     RadioGroup1->setGeometry(323, 532, 100, 85);
     m_labelModes = new QButtonGroup(this);
-    const QStringList modes = {QStringLiteral("&Geen"), QStringLiteral("&Kaartnamen"), QStringLiteral("&Trefwoorden")};
+    const QStringList modes = {QStringLiteral("&Geen"), QStringLiteral("&Kaartnamen"),
+                               QStringLiteral("&Trefwoorden")};
     for (int mode = 0; mode < modes.size(); ++mode) {
         auto *radio = new QRadioButton(modes[mode], RadioGroup1);
         radio->setGeometry(8, 18 + mode * 21, 88, 19);
@@ -197,13 +200,15 @@ void TForm1::createControls()
         Shared().ThreeFromMain = true;
         Windows().Form4->show();
     });
-    btVijf = MakeButton(this, "btVijf", QStringLiteral("Lijn van 5"), {348, 457, 75, 25}, QStringLiteral("Kies andere Legvorm"));
+    btVijf = MakeButton(this, "btVijf", QStringLiteral("Lijn van 5"), {348, 457, 75, 25},
+                        QStringLiteral("Kies andere Legvorm"));
     btVijf->setDefault(true);
     connect(btVijf, &QPushButton::clicked, this, [] {
         Shared().LastSpreadKind = 5;
         Windows().Form2->show();
     });
-    btNegen = MakeButton(this, "btNegen", QStringLiteral("9 Vierkant"), {348, 488, 75, 25}, QStringLiteral("Kies andere Legvorm"));
+    btNegen = MakeButton(this, "btNegen", QStringLiteral("9 Vierkant"), {348, 488, 75, 25},
+                         QStringLiteral("Kies andere Legvorm"));
     connect(btNegen, &QPushButton::clicked, this, [] {
         Shared().LastSpreadKind = 9;
         Windows().Form3->show();
@@ -215,11 +220,14 @@ void TForm1::createControls()
     connect(cbDriehoek, &QCheckBox::toggled, this, &TForm1::cbDriehoekClick);
     btGrandT = MakeButton(this, "btGrandT", QStringLiteral("GrandTableau"), {20, 488, 90, 25});
     connect(btGrandT, &QPushButton::clicked, this, [] { Windows().Form7->show(); });
-    btOpenen = MakeButton(this, "btOpenen", QStringLiteral("Open Lijst"), {28, 536, 75, 25}, QStringLiteral("Open de Bewaarlijst"));
+    btOpenen = MakeButton(this, "btOpenen", QStringLiteral("Open Lijst"), {28, 536, 75, 25},
+                          QStringLiteral("Open de Bewaarlijst"));
     connect(btOpenen, &QPushButton::clicked, this, &TForm1::btOpenenClick);
-    btBewaren = MakeButton(this, "btBewaren", QStringLiteral("Bewaar"), {28, 567, 75, 25}, QStringLiteral("Bewaar deze Legging"));
+    btBewaren = MakeButton(this, "btBewaren", QStringLiteral("Bewaar"), {28, 567, 75, 25},
+                           QStringLiteral("Bewaar deze Legging"));
     connect(btBewaren, &QPushButton::clicked, this, &TForm1::btBewarenClick);
-    bt10X = MakeButton(this, "bt10X", QStringLiteral("Kopieer"), {28, 598, 75, 25}, QStringLiteral("Kopieer tekst naar klembord"));
+    bt10X = MakeButton(this, "bt10X", QStringLiteral("Kopieer"), {28, 598, 75, 25},
+                       QStringLiteral("Kopieer tekst naar klembord"));
     connect(bt10X, &QPushButton::clicked, this, &TForm1::CopyText);
     btHelp = MakeButton(this, "btHelp", QStringLiteral("?"), {50, 629, 22, 22}, QStringLiteral("Help"));
     btHelp->setFlat(true);
@@ -231,7 +239,8 @@ void TForm1::createControls()
     purple.setColor(QPalette::ButtonText, Purple);
     btHelp->setPalette(purple);
     connect(btHelp, &QPushButton::clicked, this, &TForm1::btHelpClick);
-    btBigImg = MakeButton(this, "btBigImg", QStringLiteral("*"), {416, 660, 20, 20}, QStringLiteral("Kopieer Afbeelding naar Klembord"));
+    btBigImg = MakeButton(this, "btBigImg", QStringLiteral("*"), {416, 660, 20, 20},
+                          QStringLiteral("Kopieer Afbeelding naar Klembord"));
     btBigImg->setFlat(true);
     connect(btBigImg, &QPushButton::clicked, this, &TForm1::CopyPicture);
 }
@@ -262,7 +271,8 @@ void TForm1::FormShow()
     SharedState &shared = Shared();
     const WindowSet &windows = Windows();
     auto allFilled = [](std::initializer_list<const QLineEdit *> edits) {
-        return std::all_of(edits.begin(), edits.end(), [](const QLineEdit *edit) { return !edit->text().isEmpty(); });
+        return std::all_of(edits.begin(), edits.end(),
+                           [](const QLineEdit *edit) { return !edit->text().isEmpty(); });
     };
 
     if (shared.LastSpreadKind == 3) {
@@ -393,7 +403,8 @@ bool TForm1::FormKeyDown(QKeyEvent *event)
     case Qt::Key_Enter:
         // The focused button takes Enter, as on any dialog; otherwise the
         // default button does.
-        if (auto *focused = qobject_cast<QPushButton *>(QApplication::focusWidget()); focused && focused->window() == this)
+        if (auto *focused = qobject_cast<QPushButton *>(QApplication::focusWidget());
+            focused && focused->window() == this)
             focused->click();
         else
             btVijf->click();
@@ -531,7 +542,8 @@ void TForm1::BuildCopyTexts()
         titles[slot - 1] = SlotName[slot];
         keywords[slot - 1] = SlotKeyword[slot];
     }
-    const CopyTexts texts = tessaly::BuildCopyTexts(titles, keywords, lbMagCard->text(), Shared().CopyDate.date());
+    const CopyTexts texts =
+        tessaly::BuildCopyTexts(titles, keywords, lbMagCard->text(), Shared().CopyDate.date());
     CopyTextFull = texts.full;
     CopyTextTriangle = texts.triangle;
 }
@@ -603,17 +615,20 @@ void TForm1::RelabelAllSlots()
 void TForm1::CopyText()
 {
     setLabelMode(1);
-    Platform::instance().setClipboardText(ClipboardCopyText(cbDriehoek->isChecked() ? CopyTextTriangle : CopyTextFull));
+    Platform::instance().setClipboardText(
+        ClipboardCopyText(cbDriehoek->isChecked() ? CopyTextTriangle : CopyTextFull));
 }
 
 void TForm1::CopyPicture()
 {
-    const std::array<QWidget *, 14> controls = {btGO,      btOpenen, btBewaren, btGrandT,       bt10X,       btHelp,   cbDriehoek,
-                                                bt3kaart, btNegen,  btVijf,    btRndTrefWoord, RadioGroup1, btBigImg, lbMagCard};
+    const std::array<QWidget *, 14> controls = {btGO,           btOpenen,    btBewaren, btGrandT, bt10X,
+                                                btHelp,         cbDriehoek,  bt3kaart,  btNegen,  btVijf,
+                                                btRndTrefWoord, RadioGroup1, btBigImg,  lbMagCard};
     for (QWidget *control : controls)
         control->hide();
     Platform &platform = Platform::instance();
-    if (platform.confirm(QStringLiteral("Lijst"), QStringLiteral("Ook de MagicCard Tonen?"), Platform::Icon::Question)) {
+    if (platform.confirm(QStringLiteral("Lijst"), QStringLiteral("Ook de MagicCard Tonen?"),
+                         Platform::Icon::Question)) {
         Image[11]->show();
         lbMagCard->show();
     }

@@ -33,7 +33,8 @@ public:
     // OK/Cancel with an icon and caption; true for OK.
     virtual bool confirm(const QString &caption, const QString &text, Icon icon);
     // One-line input; the prompt may hold a line break (CR). nullopt on Cancel.
-    virtual std::optional<QString> input(const QString &caption, const QString &prompt, const QString &initial);
+    virtual std::optional<QString> input(const QString &caption, const QString &prompt,
+                                         const QString &initial);
 
     virtual QDateTime now() const;
 

@@ -31,13 +31,34 @@ QStringList fromUtf8Table(const char *const *texts, int count)
 
 } // namespace
 
-QString CardTitle(int n) { return entry(CardTitles, n); }
-QString CardName(int n) { return entry(CardNames, n); }
-QString PaddedNumber(int n) { return entry(PaddedNumbers, n); }
-QString TwoDigitNumber(int n) { return entry(TwoDigitNumbers, n); }
-QString PositionTheme(int p) { return entry(PositionThemes, p); }
-QString PositionThemeTitle(int p) { return entry(PositionThemeTitles, p); }
-QString House(int p) { return entry(Houses, p); }
+QString CardTitle(int n)
+{
+    return entry(CardTitles, n);
+}
+QString CardName(int n)
+{
+    return entry(CardNames, n);
+}
+QString PaddedNumber(int n)
+{
+    return entry(PaddedNumbers, n);
+}
+QString TwoDigitNumber(int n)
+{
+    return entry(TwoDigitNumbers, n);
+}
+QString PositionTheme(int p)
+{
+    return entry(PositionThemes, p);
+}
+QString PositionThemeTitle(int p)
+{
+    return entry(PositionThemeTitles, p);
+}
+QString House(int p)
+{
+    return entry(Houses, p);
+}
 
 QString SummaryKeyword(int n)
 {
@@ -92,8 +113,8 @@ const QStringList &PairTexts()
         const QStringList &bare = PairBareTexts();
         for (int i = 1; i <= PairCount; ++i) {
             const auto [a, b] = PairCards(i);
-            texts.append(ShortPairNames[a] + QStringLiteral(" + ") + ShortPairNames[b]
-                         + QStringLiteral(":\r\n") + bare.value(i - 1));
+            texts.append(ShortPairNames[a] + QStringLiteral(" + ") + ShortPairNames[b] +
+                         QStringLiteral(":\r\n") + bare.value(i - 1));
         }
         return texts;
     }();

@@ -93,7 +93,7 @@ void TVerleden::createControls()
     lbSel->setObjectName(QStringLiteral("lbSel"));
     lbSel->setGeometry(350, 12, 100, 17);
     btKopieLst = MakeButton(this, "btKopieLst", QStringLiteral("Naar Klembord"), {452, 8, 100, 25},
-                        QStringLiteral("Kopieer Lijst naar Geheugen"));
+                            QStringLiteral("Kopieer Lijst naar Geheugen"));
     connect(btKopieLst, &QPushButton::clicked, this, &TVerleden::CopyList);
 
     m_model = new QStringListModel(this);
@@ -124,7 +124,7 @@ void TVerleden::createControls()
     for (QCheckBox *box : {cbDrieK, cbVijfK, cbNegenK})
         connect(box, &QCheckBox::toggled, this, &TVerleden::ApplyKindFilter);
     btDubbel = MakeButton(this, "btDubbel", QStringLiteral("3Dubbel?"), {262, 385, 90, 25},
-                      QStringLiteral("Zoek dubbele 3-kaart"));
+                          QStringLiteral("Zoek dubbele 3-kaart"));
     connect(btDubbel, &QPushButton::clicked, this, [this] {
         if (btDubbel->text() == QLatin1String("3Dubbel?"))
             FindDuplicateTriples();
@@ -138,17 +138,18 @@ void TVerleden::createControls()
         else
             RefreshList();
     });
-    btZoek = MakeButton(this, "btZoek", QStringLiteral("Analyse"), {458, 385, 94, 25}, QStringLiteral("Tel de kaarten"));
+    btZoek = MakeButton(this, "btZoek", QStringLiteral("Analyse"), {458, 385, 94, 25},
+                        QStringLiteral("Tel de kaarten"));
     connect(btZoek, &QPushButton::clicked, this, [] { Windows().AnalyseBox->show(); });
 
     btWisSel = MakeButton(this, "btWisSel", QStringLiteral("Wis Selectie"), {8, 418, 90, 25},
-                      QStringLiteral("Selectie = Klik (+ Ctrl / Shift)"));
+                          QStringLiteral("Selectie = Klik (+ Ctrl / Shift)"));
     connect(btWisSel, &QPushButton::clicked, this, &TVerleden::DeleteSelection);
     btBewerk = MakeButton(this, "btBewerk", QStringLiteral("Bewerk Opm."), {106, 418, 90, 25},
-                      QStringLiteral("Bewerk beschrijving geselecteerd item"));
+                          QStringLiteral("Bewerk beschrijving geselecteerd item"));
     connect(btBewerk, &QPushButton::clicked, this, &TVerleden::EditRemark);
     btBewHerst = MakeButton(this, "btBewHerst", QStringLiteral("Bewerk Ext.+ Herstel "), {204, 418, 150, 25},
-                        QStringLiteral("Herstel Backup / Bewerk Datum e/o Kaartnummers"));
+                            QStringLiteral("Herstel Backup / Bewerk Datum e/o Kaartnummers"));
     connect(btBewHerst, &QPushButton::clicked, this, [this] {
         Windows().Bewerk->show();
         hide();
@@ -422,9 +423,9 @@ void TVerleden::DeleteSelection()
     }
     setEnabled(false);
     const QList<int> selected = selectedRows();
-    if (!selected.isEmpty()
-        && Platform::instance().confirm(QStringLiteral("Lijst"), QStringLiteral("Selectie wordt verwijderd!"),
-                                        Platform::Icon::Warning)) {
+    if (!selected.isEmpty() &&
+        Platform::instance().confirm(QStringLiteral("Lijst"), QStringLiteral("Selectie wordt verwijderd!"),
+                                     Platform::Icon::Warning)) {
         QStringList lines = rows();
         QString error;
         if (!WriteLines(ListBackup, lines, &error)) {
@@ -448,7 +449,8 @@ void TVerleden::EmptyList()
     if (m_model->rowCount() == 0)
         return;
     setEnabled(false);
-    if (Platform::instance().confirm(QStringLiteral("Lijst"), QStringLiteral("Totale Lijst met alle leggingen Leegmaken?!"),
+    if (Platform::instance().confirm(QStringLiteral("Lijst"),
+                                     QStringLiteral("Totale Lijst met alle leggingen Leegmaken?!"),
                                      Platform::Icon::Warning)) {
         QString error;
         const std::optional<QStringList> current = FileExists(ListFile) ? readList() : QStringList();
@@ -480,8 +482,8 @@ void TVerleden::EditRemark()
         platform.message(QStringLiteral("Deze regel heeft geen opmerking die bewerkt kan worden."));
         return;
     }
-    std::optional<QString> answer = platform.input(QStringLiteral("Bewerk Selectie:"),
-                                                   QStringLiteral("Max 90 tekens\rZonder: *, #, /"), parts->remark);
+    std::optional<QString> answer = platform.input(
+        QStringLiteral("Bewerk Selectie:"), QStringLiteral("Max 90 tekens\rZonder: *, #, /"), parts->remark);
     if (!answer)
         return;
     if (answer->isEmpty())
@@ -534,8 +536,9 @@ void TVerleden::FindDuplicateTriples()
 
 void TVerleden::SearchList()
 {
-    const std::optional<QString> text = Platform::instance().input(
-        QStringLiteral("Zoek woorden of getallen = Hoofdletter gevoelig:"), QStringLiteral("Tekst: "), QString());
+    const std::optional<QString> text =
+        Platform::instance().input(QStringLiteral("Zoek woorden of getallen = Hoofdletter gevoelig:"),
+                                   QStringLiteral("Tekst: "), QString());
     if (text && !text->isEmpty()) {
         const WindowSet &windows = Windows();
         windows.Form1->hide();

@@ -33,8 +33,9 @@ std::optional<QString> askRemark(QString remark)
 {
     Platform &platform = Platform::instance();
     for (;;) {
-        const std::optional<QString> answer = platform.input(
-            QStringLiteral("Bewaren in Orvalis.txt?"), QStringLiteral("Max 90 tekens\rZonder: *, #, /"), remark);
+        const std::optional<QString> answer =
+            platform.input(QStringLiteral("Bewaren in Orvalis.txt?"),
+                           QStringLiteral("Max 90 tekens\rZonder: *, #, /"), remark);
         if (!answer)
             return std::nullopt;
         remark = answer->left(MaxRemarkLength);
@@ -111,7 +112,8 @@ void SaveSpread()
 
     // The middle row of a square, else the first three cards.
     QString dayLine;
-    const bool mainOrThree = (windows.Form1 && windows.Form1->isVisible()) || (windows.Form4 && windows.Form4->isVisible());
+    const bool mainOrThree =
+        (windows.Form1 && windows.Form1->isVisible()) || (windows.Form4 && windows.Form4->isVisible());
     if ((nineShown && shared.AlsoDayList) || (!nineShown && lineShown && shared.LineExpanded))
         dayLine = DayCardLine(shared.SaveDate, *remark, cards(4, 3));
     else if ((!nineShown && lineShown) || mainOrThree)

@@ -46,8 +46,8 @@ QString ListRemark(const QString &remark)
 
 QString EntryLine(const QString &date, SpreadKind kind, const QString &remark, const QStringList &cards)
 {
-    return date + KindMarker(kind) + ListRemark(remark) + QStringLiteral(" / ")
-           + QStringList(cards.mid(0, CardCountOf(kind))).join(u' ');
+    return date + KindMarker(kind) + ListRemark(remark) + QStringLiteral(" / ") +
+           QStringList(cards.mid(0, CardCountOf(kind))).join(u' ');
 }
 
 QString DayCardLine(const QString &date, const QString &remark, const QStringList &threeCards)
@@ -156,8 +156,8 @@ QStringList FilterByKind(const QStringList &lines, bool three, bool five, bool n
     QStringList shown;
     for (const QString &line : lines) {
         const SpreadKind kind = SpreadKindOf(line);
-        if ((kind == SpreadKind::Three && three) || (kind == SpreadKind::Five && five)
-            || (kind == SpreadKind::Nine && nine))
+        if ((kind == SpreadKind::Three && three) || (kind == SpreadKind::Five && five) ||
+            (kind == SpreadKind::Nine && nine))
             shown.append(line);
     }
     return shown;

@@ -33,7 +33,8 @@ int main(int argc, char **argv)
     QStringList literal;
     const double indexedMs = median(tessaly::FindDuplicateTriples, indexed);
     const double literalMs = median(LiteralDuplicateTriples, literal);
-    std::printf("%d entries, %d runs: indexed %.1f ms, literal %.1f ms (median); %lld result rows; %s\n", entries, runs,
-                indexedMs, literalMs, (long long)indexed.size(), indexed == literal ? "results agree" : "RESULTS DIFFER");
+    std::printf("%d entries, %d runs: indexed %.1f ms, literal %.1f ms (median); %lld result rows; %s\n",
+                entries, runs, indexedMs, literalMs, (long long)indexed.size(),
+                indexed == literal ? "results agree" : "RESULTS DIFFER");
     return indexed == literal ? 0 : 1;
 }

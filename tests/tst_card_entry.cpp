@@ -21,12 +21,18 @@ void tst_CardEntry::typing_data()
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("card");
-    QTest::newRow("one digit") << "7" << "7" << 7;
-    QTest::newRow("padded") << "07" << "07" << 7;
-    QTest::newRow("36") << "36" << "36" << 36;
-    QTest::newRow("letters are refused") << "a1b" << "1" << 1;
-    QTest::newRow("at most two digits") << "123" << "12" << 12;
-    QTest::newRow("zero") << "0" << "0" << 0;
+    QTest::newRow("one digit") << "7"
+                               << "7" << 7;
+    QTest::newRow("padded") << "07"
+                            << "07" << 7;
+    QTest::newRow("36") << "36"
+                        << "36" << 36;
+    QTest::newRow("letters are refused") << "a1b"
+                                         << "1" << 1;
+    QTest::newRow("at most two digits") << "123"
+                                        << "12" << 12;
+    QTest::newRow("zero") << "0"
+                          << "0" << 0;
 }
 
 void tst_CardEntry::typing()

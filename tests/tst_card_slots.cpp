@@ -86,7 +86,8 @@ void tst_CardSlots::emptySlotTexts()
     QCOMPARE(SlotTitle(0), QStringLiteral("--"));
     QCOMPARE(SlotKeyword(0, current), QString());
     QCOMPARE(SpreadSlotTexts(LabelMode::Keywords, SlotTitle(0), SlotKeyword(0, current)).label, QString());
-    QCOMPARE(SpreadSlotTexts(LabelMode::Titles, SlotTitle(0), SlotKeyword(0, current)).label, QStringLiteral("--"));
+    QCOMPARE(SpreadSlotTexts(LabelMode::Titles, SlotTitle(0), SlotKeyword(0, current)).label,
+             QStringLiteral("--"));
     const SlotTexts five = SpreadSlotTexts(LabelMode::Keywords, SlotTitle(5), SlotKeyword(5, current));
     QCOMPARE(five.label, QStringLiteral("Groei"));
     QCOMPARE(five.hint, QStringLiteral("05) Boom"));
@@ -98,9 +99,12 @@ void tst_CardSlots::mainLabelModes_data()
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("hint");
     QTest::addColumn<bool>("visible");
-    QTest::newRow("none") << 0 << "Groei" << "05) Boom" << false;
-    QTest::newRow("titles") << 1 << "05) Boom" << "Groei" << true;
-    QTest::newRow("keywords") << 2 << "Groei" << "05) Boom" << true;
+    QTest::newRow("none") << 0 << "Groei"
+                          << "05) Boom" << false;
+    QTest::newRow("titles") << 1 << "05) Boom"
+                            << "Groei" << true;
+    QTest::newRow("keywords") << 2 << "Groei"
+                              << "05) Boom" << true;
 }
 
 void tst_CardSlots::mainLabelModes()

@@ -53,7 +53,8 @@ bool isBaselineJpeg(const QByteArray &bytes)
             return true;
         if (marker >= 0xC1 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC)
             return false;
-        const int length = (static_cast<unsigned char>(bytes[i + 2]) << 8) | static_cast<unsigned char>(bytes[i + 3]);
+        const int length =
+            (static_cast<unsigned char>(bytes[i + 2]) << 8) | static_cast<unsigned char>(bytes[i + 3]);
         i += 2 + length;
     }
     return false;
@@ -72,9 +73,9 @@ QString commonTextProblem(const QByteArray &bytes)
 
 void report(const QStringList &problems)
 {
-    QVERIFY2(problems.isEmpty(), qPrintable(QStringList(problems.mid(0, 40)).join(u'\n')
-                                            + (problems.size() > 40 ? QStringLiteral("\n...") : QString())
-                                            + QStringLiteral("\n%1 problem(s)").arg(problems.size())));
+    QVERIFY2(problems.isEmpty(), qPrintable(QStringList(problems.mid(0, 40)).join(u'\n') +
+                                            (problems.size() > 40 ? QStringLiteral("\n...") : QString()) +
+                                            QStringLiteral("\n%1 problem(s)").arg(problems.size())));
 }
 
 } // namespace
@@ -216,7 +217,8 @@ void tst_Content::longPairTexts()
         if (!bytes.endsWith("\r\n---\r\n") && !bytes.endsWith("\r\n---\r\n\r\n"))
             problems << where + QStringLiteral("does not end with a '---' line");
         const QStringList lines = LoadPairText(r);
-        const QString header = QStringLiteral("%1 + %2 \u2014 %3 + %4").arg(a).arg(b).arg(LongPairNames[a], LongPairNames[b]);
+        const QString header =
+            QStringLiteral("%1 + %2 \u2014 %3 + %4").arg(a).arg(b).arg(LongPairNames[a], LongPairNames[b]);
         if (lines.value(0) != header)
             problems << where + QStringLiteral("header '%1', want '%2'").arg(lines.value(0), header);
         const qsizetype end = lines.lastIndexOf(QStringLiteral("---"));

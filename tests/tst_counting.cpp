@@ -48,7 +48,8 @@ void tst_Counting::pyramid_data()
     QTest::addColumn<PyramidSlots>("counted");
     QTest::addColumn<int>("magic");
     QTest::addColumn<int>("triangleMagic");
-    QTest::newRow("1 2 3") << PyramidSlots{1, 2, 3} << PyramidSlots{1, 2, 3, 6, 3, 5, 9, 8, 14, 22} << 1 << 22;
+    QTest::newRow("1 2 3") << PyramidSlots{1, 2, 3} << PyramidSlots{1, 2, 3, 6, 3, 5, 9, 8, 14, 22} << 1
+                           << 22;
     QTest::newRow("36 36 36") << PyramidSlots{36, 36, 36}
                               << PyramidSlots{36, 36, 36, 36, 36, 36, 36, 36, 36, 36} << 36 << 36;
     // 20+30+35+13+14+29+12+7+5+12 = 177 -> 33; triangle 20+30+35+14+29+7 = 135 -> 27

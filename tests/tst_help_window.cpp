@@ -30,7 +30,8 @@ void tst_HelpWindow::textFitsItsBox()
     const QStringList lines = HelpText().split(u'\n');
     QVERIFY(lines.size() > 500);
     for (int i = 0; i < lines.size(); ++i)
-        QVERIFY2(lines[i].size() <= 64, qPrintable(QStringLiteral("line %1 has %2 characters").arg(i + 1).arg(lines[i].size())));
+        QVERIFY2(lines[i].size() <= 64,
+                 qPrintable(QStringLiteral("line %1 has %2 characters").arg(i + 1).arg(lines[i].size())));
     THelpInfo *help = Windows().HelpInfo;
     QCOMPARE(help->size(), QSize(559, 673));
     QVERIFY(help->Memo1->font().fixedPitch());
@@ -58,7 +59,8 @@ void tst_HelpWindow::showAtTopic()
     QCOMPARE(line, lines.indexOf(heading));
     // The heading stands near the top of the box.
     const int top = help->Memo1->verticalScrollBar()->value();
-    QVERIFY2(line - top >= 0 && line - top <= 2, qPrintable(QStringLiteral("line %1, top %2").arg(line).arg(top)));
+    QVERIFY2(line - top >= 0 && line - top <= 2,
+             qPrintable(QStringLiteral("line %1, top %2").arg(line).arg(top)));
 }
 
 void tst_HelpWindow::unknownTopicShowsStart()

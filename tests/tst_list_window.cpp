@@ -94,11 +94,14 @@ void tst_ListWindow::kindFilter_data()
     QTest::addColumn<QList<int>>("shown");
     QTest::addColumn<QString>("count");
     QTest::newRow("three") << true << false << false << QList<int>{0, 3, 5} << "Aantal vragen: 3 v 6";
-    QTest::newRow("five, remark with ' ('") << false << true << false << QList<int>{1} << "Aantal vragen: 1 v 6";
+    QTest::newRow("five, remark with ' ('")
+        << false << true << false << QList<int>{1} << "Aantal vragen: 1 v 6";
     QTest::newRow("nine") << false << false << true << QList<int>{2} << "Aantal vragen: 1 v 6";
     QTest::newRow("five and nine") << false << true << true << QList<int>{1, 2} << "Aantal vragen: 2 v 6";
-    QTest::newRow("three and nine") << true << false << true << QList<int>{0, 2, 3, 5} << "Aantal vragen: 4 v 6";
-    QTest::newRow("all, kindless line too") << true << true << true << QList<int>{0, 1, 2, 3, 4, 5} << "Aantal vragen: 6 v 6";
+    QTest::newRow("three and nine") << true << false << true << QList<int>{0, 2, 3, 5}
+                                    << "Aantal vragen: 4 v 6";
+    QTest::newRow("all, kindless line too")
+        << true << true << true << QList<int>{0, 1, 2, 3, 4, 5} << "Aantal vragen: 6 v 6";
     QTest::newRow("none") << false << false << false << QList<int>{} << "Aantal vragen: 6 (Verborgen)";
 }
 
@@ -186,7 +189,8 @@ void tst_ListWindow::severalSelectedOpenNothing()
     main()->SelectCard(1, 30);
     Shared().LineOrderIndex = 3;
     list()->selectRow(0);
-    list()->lbxLijst->selectionModel()->select(list()->lbxLijst->model()->index(3, 0), QItemSelectionModel::Select);
+    list()->lbxLijst->selectionModel()->select(list()->lbxLijst->model()->index(3, 0),
+                                               QItemSelectionModel::Select);
     key(Qt::Key_Return);
     QCOMPARE(Shared().MainSlotCards[1], 30);
     QVERIFY(Shared().SpreadSaved);
@@ -209,9 +213,11 @@ void tst_ListWindow::deleteSelection()
 {
     m_program->platform().confirmAnswers = {true};
     list()->selectRow(1);
-    list()->lbxLijst->selectionModel()->select(list()->lbxLijst->model()->index(3, 0), QItemSelectionModel::Select);
+    list()->lbxLijst->selectionModel()->select(list()->lbxLijst->model()->index(3, 0),
+                                               QItemSelectionModel::Select);
     list()->btWisSel->click();
-    QCOMPARE(m_program->platform().confirmations, QStringList{QStringLiteral("Lijst|Selectie wordt verwijderd!")});
+    QCOMPARE(m_program->platform().confirmations,
+             QStringList{QStringLiteral("Lijst|Selectie wordt verwijderd!")});
     QCOMPARE(m_program->lines(ListBackup), Journal);
     const QStringList left = {Journal[0], Journal[2], Journal[4], Journal[5]};
     QCOMPARE(m_program->lines(ListFile), left);
@@ -231,7 +237,8 @@ void tst_ListWindow::deleteFromFilteredViewTakesLastEqualLine()
     list()->cbNegenK->setChecked(false);
     // Three-card view: rows 0, 3, 5, 6, 7; select the first copy and another row.
     list()->selectRow(1);
-    list()->lbxLijst->selectionModel()->select(list()->lbxLijst->model()->index(0, 0), QItemSelectionModel::Select);
+    list()->lbxLijst->selectionModel()->select(list()->lbxLijst->model()->index(0, 0),
+                                               QItemSelectionModel::Select);
     m_program->platform().confirmAnswers = {true};
     list()->btWisSel->click();
     journal.removeAt(7);
@@ -272,8 +279,9 @@ void tst_ListWindow::editRemark()
     list()->selectRow(3); // the first copy; the last equal line is edited
     m_program->platform().inputAnswers = {QStringLiteral("")};
     list()->btBewerk->click();
-    QCOMPARE(m_program->platform().inputs,
-             QStringList{QStringLiteral("Bewerk Selectie:|Max 90 tekens\rZonder: *, #, /|Huis, Boom, Wolken")});
+    QCOMPARE(
+        m_program->platform().inputs,
+        QStringList{QStringLiteral("Bewerk Selectie:|Max 90 tekens\rZonder: *, #, /|Huis, Boom, Wolken")});
     QCOMPARE(m_program->lines(ListBackup), journal);
     journal[6] = QStringLiteral("04.dec.26 (...) / 04 05 06");
     QCOMPARE(m_program->lines(ListFile), journal);
@@ -285,10 +293,14 @@ void tst_ListWindow::editRemarkRefusals_data()
     QTest::addColumn<int>("row");
     QTest::addColumn<QString>("answer");
     QTest::addColumn<QString>("message");
-    QTest::newRow("hash") << 0 << "a#b" << "Niet toegestane tekens:  * , + , /";
-    QTest::newRow("slash") << 1 << "a/b" << "Niet toegestane tekens:  * , + , /";
-    QTest::newRow("outside Windows-1252") << 0 << "\u2665" << "Deze tekens kunnen niet bewaard worden.";
-    QTest::newRow("row without kind") << 4 << "" << "Deze regel heeft geen opmerking die bewerkt kan worden.";
+    QTest::newRow("hash") << 0 << "a#b"
+                          << "Niet toegestane tekens:  * , + , /";
+    QTest::newRow("slash") << 1 << "a/b"
+                           << "Niet toegestane tekens:  * , + , /";
+    QTest::newRow("outside Windows-1252") << 0 << "\u2665"
+                                          << "Deze tekens kunnen niet bewaard worden.";
+    QTest::newRow("row without kind") << 4 << ""
+                                      << "Deze regel heeft geen opmerking die bewerkt kan worden.";
 }
 
 void tst_ListWindow::editRemarkRefusals()
@@ -336,7 +348,8 @@ void tst_ListWindow::search()
     list()->btOpZoek->click();
     QCOMPARE(list()->rows(), Journal);
     list()->btOpZoek->click();
-    QCOMPARE(list()->rows(), QStringList({QStringLiteral("<< Zoekterm: boom >>"), QStringLiteral("No matches found.")}));
+    QCOMPARE(list()->rows(),
+             QStringList({QStringLiteral("<< Zoekterm: boom >>"), QStringLiteral("No matches found.")}));
 }
 
 void tst_ListWindow::copyList()

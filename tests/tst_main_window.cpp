@@ -105,9 +105,12 @@ void tst_MainWindow::pyramidThroughPickers_data()
     QTest::addColumn<QStringList>("typed");
     QTest::addColumn<QList<int>>("cards");
     QTest::addColumn<int>("magic");
-    QTest::newRow("1 2 3") << QStringList{"01", "02", "03"} << QList<int>{1, 2, 3, 6, 3, 5, 9, 8, 14, 22} << 1;
-    QTest::newRow("36 36 36") << QStringList{"36", "36", "36"} << QList<int>{36, 36, 36, 36, 36, 36, 36, 36, 36, 36} << 36;
-    QTest::newRow("20 30 35") << QStringList{"20", "30", "35"} << QList<int>{20, 30, 35, 13, 14, 29, 12, 7, 5, 12} << 33;
+    QTest::newRow("1 2 3") << QStringList{"01", "02", "03"} << QList<int>{1, 2, 3, 6, 3, 5, 9, 8, 14, 22}
+                           << 1;
+    QTest::newRow("36 36 36") << QStringList{"36", "36", "36"}
+                              << QList<int>{36, 36, 36, 36, 36, 36, 36, 36, 36, 36} << 36;
+    QTest::newRow("20 30 35") << QStringList{"20", "30", "35"}
+                              << QList<int>{20, 30, 35, 13, 14, 29, 12, 7, 5, 12} << 33;
 }
 
 void tst_MainWindow::pyramidThroughPickers()
@@ -265,7 +268,8 @@ void tst_MainWindow::copyTextByteForByte()
         QStringLiteral(" 08) Lijkkist - 14) Vosje"),
         QStringLiteral(" 22) Wegen"),
         QString(),
-        u' ' + kw[1] + QStringLiteral(" + ") + kw[2] + QStringLiteral(" + ") + kw[3] + QStringLiteral(" = ") + kw[4],
+        u' ' + kw[1] + QStringLiteral(" + ") + kw[2] + QStringLiteral(" + ") + kw[3] + QStringLiteral(" = ") +
+            kw[4],
         u' ' + kw[5] + QStringLiteral(" - ") + kw[6] + QStringLiteral(" - ") + kw[7],
         u' ' + kw[8] + QStringLiteral(" - ") + kw[9],
         u' ' + kw[10],
@@ -290,10 +294,11 @@ void tst_MainWindow::copyTextOfTriangle()
     main()->cbDriehoek->click();
     main()->bt10X->click();
     const QStringList lines = m_platform->clipboardText.split(u'\r');
-    QCOMPARE(lines.mid(2, 3), QStringList({QStringLiteral(" 01) Ruiter - 02) Klaverblad - 03) Schip"),
-                                           QStringLiteral(" 03) Schip - 05) Boom"), QStringLiteral(" 08) Lijkkist")}));
-    QCOMPARE(lines.value(6), u' ' + main()->SlotKeyword[1] + QStringLiteral(" - ") + main()->SlotKeyword[2]
-                                 + QStringLiteral(" - ") + main()->SlotKeyword[3]);
+    QCOMPARE(lines.mid(2, 3),
+             QStringList({QStringLiteral(" 01) Ruiter - 02) Klaverblad - 03) Schip"),
+                          QStringLiteral(" 03) Schip - 05) Boom"), QStringLiteral(" 08) Lijkkist")}));
+    QCOMPARE(lines.value(6), u' ' + main()->SlotKeyword[1] + QStringLiteral(" - ") + main()->SlotKeyword[2] +
+                                 QStringLiteral(" - ") + main()->SlotKeyword[3]);
     QCOMPARE(lines.value(10), QStringLiteral("MC: 22) Wegen"));
     QCOMPARE(lines.size(), 15);
 }

@@ -73,10 +73,12 @@ void tst_SaveSpread::savesDefaultRemarkByteForByte()
     platform.inputAnswers = {QStringLiteral("Ruiter, Klaverblad, Schip")};
     main()->btBewaren->click();
     QCOMPARE(platform.inputs, QStringList{Prompt + QStringLiteral("Ruiter, Klaverblad, Schip")});
-    QCOMPARE(m_program->bytes(ListFile),
-             QByteArray("07.dec.26 (oud) / 04 05 06\r\n08.dec.26 (Ruiter, Klaverblad, Schip) / 01 02 03\r\n"));
+    QCOMPARE(
+        m_program->bytes(ListFile),
+        QByteArray("07.dec.26 (oud) / 04 05 06\r\n08.dec.26 (Ruiter, Klaverblad, Schip) / 01 02 03\r\n"));
     QCOMPARE(m_program->bytes(ListBackup), m_program->bytes(ListFile));
-    QCOMPARE(m_program->bytes(DayCardFile), QByteArray("08.dec.26 (Ruiter, Klaverblad, Schip) [0] 01 02 03\r\n"));
+    QCOMPARE(m_program->bytes(DayCardFile),
+             QByteArray("08.dec.26 (Ruiter, Klaverblad, Schip) [0] 01 02 03\r\n"));
     QVERIFY(Shared().SpreadSaved);
     QVERIFY(Shared().CarrySaved);
     QCOMPARE(platform.busyDepth, 0);
@@ -92,12 +94,16 @@ void tst_SaveSpread::remarks_data()
     QTest::addColumn<QString>("line");
     QTest::addColumn<QString>("dayLine");
     const QString ninety = QString(90, u'a');
-    QTest::newRow("empty") << "" << "08.dec.26 (...) / 01 02 03" << "08.dec.26 () [0] 01 02 03";
+    QTest::newRow("empty") << ""
+                           << "08.dec.26 (...) / 01 02 03"
+                           << "08.dec.26 () [0] 01 02 03";
     QTest::newRow("95 cut to 90") << QString(95, u'a') << "08.dec.26 (" + ninety + ") / 01 02 03"
                                   << "08.dec.26 (" + ninety + ") [0] 01 02 03";
-    QTest::newRow("slash beyond the cut") << ninety + "a/b/c" << "08.dec.26 (" + ninety + ") / 01 02 03"
+    QTest::newRow("slash beyond the cut") << ninety + "a/b/c"
+                                          << "08.dec.26 (" + ninety + ") / 01 02 03"
                                           << "08.dec.26 (" + ninety + ") [0] 01 02 03";
-    QTest::newRow("Windows-1252 letters") << "café — „ja”" << "08.dec.26 (café — „ja”) / 01 02 03"
+    QTest::newRow("Windows-1252 letters") << "café — „ja”"
+                                          << "08.dec.26 (café — „ja”) / 01 02 03"
                                           << "08.dec.26 (café — „ja”) [0] 01 02 03";
 }
 
@@ -118,10 +124,14 @@ void tst_SaveSpread::forbiddenCharacterIsOfferedAgain_data()
 {
     QTest::addColumn<QString>("rejected");
     QTest::addColumn<QString>("message");
-    QTest::newRow("hash") << "vraag #1" << "Niet toegestaan getal of teken: * , # , /";
-    QTest::newRow("star") << "*" << "Niet toegestaan getal of teken: * , # , /";
-    QTest::newRow("outside Windows-1252") << "liefde \u2665" << "Deze tekens kunnen niet bewaard worden: \u2665";
-    QTest::newRow("line break") << "twee\nregels" << "Deze tekens kunnen niet bewaard worden: \u21B5";
+    QTest::newRow("hash") << "vraag #1"
+                          << "Niet toegestaan getal of teken: * , # , /";
+    QTest::newRow("star") << "*"
+                          << "Niet toegestaan getal of teken: * , # , /";
+    QTest::newRow("outside Windows-1252") << "liefde \u2665"
+                                          << "Deze tekens kunnen niet bewaard worden: \u2665";
+    QTest::newRow("line break") << "twee\nregels"
+                                << "Deze tekens kunnen niet bewaard worden: \u21B5";
 }
 
 void tst_SaveSpread::forbiddenCharacterIsOfferedAgain()
@@ -174,11 +184,12 @@ void tst_SaveSpread::visibleWindowDecidesKind_data()
     QTest::addColumn<QString>("dayLine");
     QTest::newRow("line of five") << "Form2" << false << "08.dec.26 *(vraag over werk) / 12 05 09 00 33"
                                   << "08.dec.26 (vraag over werk) [0] 12 05 09";
-    QTest::newRow("line of five, expanded") << "Form2" << true
-                                            << "08.dec.26 #(vraag over werk) / 12 05 09 00 33 01 02 03 04"
-                                            << "08.dec.26 (vraag over werk) [0] 00 33 01";
-    QTest::newRow("nine-card window") << "Form3" << false << "08.dec.26 #(vraag over werk) / 12 05 09 00 33 01 02 03 04"
-                                      << "08.dec.26 (vraag over werk) [0] 00 33 01";
+    QTest::newRow("line of five, expanded")
+        << "Form2" << true << "08.dec.26 #(vraag over werk) / 12 05 09 00 33 01 02 03 04"
+        << "08.dec.26 (vraag over werk) [0] 00 33 01";
+    QTest::newRow("nine-card window")
+        << "Form3" << false << "08.dec.26 #(vraag over werk) / 12 05 09 00 33 01 02 03 04"
+        << "08.dec.26 (vraag over werk) [0] 00 33 01";
 }
 
 void tst_SaveSpread::visibleWindowDecidesKind()
@@ -187,7 +198,8 @@ void tst_SaveSpread::visibleWindowDecidesKind()
     QFETCH(bool, expanded);
     QFETCH(QString, line);
     QFETCH(QString, dayLine);
-    QWidget *shown = window == QLatin1String("Form2") ? static_cast<QWidget *>(Windows().Form2) : Windows().Form3;
+    QWidget *shown =
+        window == QLatin1String("Form2") ? static_cast<QWidget *>(Windows().Form2) : Windows().Form3;
     shown->show();
     SharedState &shared = Shared();
     shared.LineExpanded = expanded;
@@ -216,7 +228,8 @@ void tst_SaveSpread::failedBackupIsReportedAndLosesNothing()
 {
     // Root ignores permissions: a directory where the backup must go makes
     // that write fail.
-    const QStringList old = {QStringLiteral("01.dec.26 (oud) / 04 05 06"), QStringLiteral("02.dec.26 (ouder) / 07 08 09")};
+    const QStringList old = {QStringLiteral("01.dec.26 (oud) / 04 05 06"),
+                             QStringLiteral("02.dec.26 (ouder) / 07 08 09")};
     m_program->write(ListFile, old);
     QVERIFY(QDir().mkdir(ListBackup));
     chooseCards(1, 2, 3);

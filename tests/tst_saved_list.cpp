@@ -35,17 +35,17 @@ void tst_SavedList::writesExampleLines_data()
     QTest::addColumn<QStringList>("cards");
     QTest::addColumn<QString>("line");
     const QString date = QStringLiteral("08.dec.26");
-    QTest::newRow("three, default remark") << int(SpreadKind::Three) << "Ruiter, Klaverblad, Schip"
-                                           << QStringList{"01", "02", "03"}
-                                           << "08.dec.26 (Ruiter, Klaverblad, Schip) / 01 02 03";
-    QTest::newRow("five, empty fourth slot") << int(SpreadKind::Five) << "vraag over werk"
-                                             << QStringList{"12", "05", "09", "00", "33"}
-                                             << "08.dec.26 *(vraag over werk) / 12 05 09 00 33";
+    QTest::newRow("three, default remark")
+        << int(SpreadKind::Three) << "Ruiter, Klaverblad, Schip" << QStringList{"01", "02", "03"}
+        << "08.dec.26 (Ruiter, Klaverblad, Schip) / 01 02 03";
+    QTest::newRow("five, empty fourth slot")
+        << int(SpreadKind::Five) << "vraag over werk" << QStringList{"12", "05", "09", "00", "33"}
+        << "08.dec.26 *(vraag over werk) / 12 05 09 00 33";
     QTest::newRow("nine") << int(SpreadKind::Nine) << "9-Kaart"
                           << QStringList{"06", "04", "07", "01", "02", "03", "08", "05", "09"}
                           << "08.dec.26 #(9-Kaart) / 06 04 07 01 02 03 08 05 09";
-    QTest::newRow("three, empty remark") << int(SpreadKind::Three) << "" << QStringList{"01", "02", "03"}
-                                         << "08.dec.26 (...) / 01 02 03";
+    QTest::newRow("three, empty remark")
+        << int(SpreadKind::Three) << "" << QStringList{"01", "02", "03"} << "08.dec.26 (...) / 01 02 03";
 }
 
 void tst_SavedList::writesExampleLines()
@@ -58,18 +58,24 @@ void tst_SavedList::writesExampleLines()
     QCOMPARE(SpreadKindOf(line), SpreadKind(kind));
     QCOMPARE(EntryCardCount(line), CardCountOf(SpreadKind(kind)));
     if (remark.isEmpty())
-        QCOMPARE(DayCardLine(QStringLiteral("08.dec.26"), remark, cards), QStringLiteral("08.dec.26 () [0] 01 02 03"));
+        QCOMPARE(DayCardLine(QStringLiteral("08.dec.26"), remark, cards),
+                 QStringLiteral("08.dec.26 () [0] 01 02 03"));
 }
 
 void tst_SavedList::cardFields_data()
 {
     QTest::addColumn<QString>("slot");
     QTest::addColumn<QString>("field");
-    QTest::newRow("empty") << "" << "00";
-    QTest::newRow("zero") << "0" << "00";
-    QTest::newRow("one digit") << "7" << "07";
-    QTest::newRow("two digits") << "23" << "23";
-    QTest::newRow("padded already") << "07" << "07";
+    QTest::newRow("empty") << ""
+                           << "00";
+    QTest::newRow("zero") << "0"
+                          << "00";
+    QTest::newRow("one digit") << "7"
+                               << "07";
+    QTest::newRow("two digits") << "23"
+                                << "23";
+    QTest::newRow("padded already") << "07"
+                                    << "07";
 }
 
 void tst_SavedList::cardFields()
@@ -86,18 +92,26 @@ void tst_SavedList::readingRules_data()
     QTest::addColumn<int>("count");
     QTest::addColumn<QString>("year");
     QTest::addColumn<QString>("counted");
-    QTest::newRow("three") << "08.dec.26 (Ruiter, Klaverblad, Schip) / 01 02 03" << int(SpreadKind::Three) << 3 << "26"
+    QTest::newRow("three") << "08.dec.26 (Ruiter, Klaverblad, Schip) / 01 02 03" << int(SpreadKind::Three)
+                           << 3 << "26"
                            << " 01 02 03";
-    QTest::newRow("five with ' (' in remark") << "08.dec.26 *(werk (nieuw)) / 12 05 09 00 33" << int(SpreadKind::Five)
-                                              << 5 << "26" << " 12 05 09 00 33";
-    QTest::newRow("nine") << "01.jan.27 #(9-Kaart) / 06 04 07 01 02 03 08 05 09" << int(SpreadKind::Nine) << 9 << "27"
+    QTest::newRow("five with ' (' in remark")
+        << "08.dec.26 *(werk (nieuw)) / 12 05 09 00 33" << int(SpreadKind::Five) << 5 << "26"
+        << " 12 05 09 00 33";
+    QTest::newRow("nine") << "01.jan.27 #(9-Kaart) / 06 04 07 01 02 03 08 05 09" << int(SpreadKind::Nine) << 9
+                          << "27"
                           << " 06 04 07 01 02 03 08 05 09";
-    QTest::newRow("hand edited, card missing") << "08.dec.26 (x) / 01 02" << int(SpreadKind::Three) << 0 << "26"
-                                               << " 01 02";
-    QTest::newRow("no separator") << "08.dec.26 (x) 01 02 03" << int(SpreadKind::Three) << 0 << "26" << "";
-    QTest::newRow("no kind") << "los geschreven regel" << int(SpreadKind::None) << 0 << "ch" << "";
-    QTest::newRow("empty") << "" << int(SpreadKind::None) << 0 << "" << "";
-    QTest::newRow("short") << "08.de" << int(SpreadKind::None) << 0 << "" << "";
+    QTest::newRow("hand edited, card missing")
+        << "08.dec.26 (x) / 01 02" << int(SpreadKind::Three) << 0 << "26"
+        << " 01 02";
+    QTest::newRow("no separator") << "08.dec.26 (x) 01 02 03" << int(SpreadKind::Three) << 0 << "26"
+                                  << "";
+    QTest::newRow("no kind") << "los geschreven regel" << int(SpreadKind::None) << 0 << "ch"
+                             << "";
+    QTest::newRow("empty") << "" << int(SpreadKind::None) << 0 << ""
+                           << "";
+    QTest::newRow("short") << "08.de" << int(SpreadKind::None) << 0 << ""
+                           << "";
 }
 
 void tst_SavedList::readingRules()
@@ -133,12 +147,18 @@ void tst_SavedList::remarkSplit_data()
     QTest::addColumn<QString>("head");
     QTest::addColumn<QString>("remark");
     QTest::addColumn<QString>("tail");
-    QTest::newRow("three") << "08.dec.26 (Ruiter, Klaverblad, Schip) / 01 02 03" << "08.dec.26 ("
-                           << "Ruiter, Klaverblad, Schip" << ") / 01 02 03";
-    QTest::newRow("five") << "08.dec.26 *(vraag over werk) / 12 05 09 00 33" << "08.dec.26 *(" << "vraag over werk"
+    QTest::newRow("three") << "08.dec.26 (Ruiter, Klaverblad, Schip) / 01 02 03"
+                           << "08.dec.26 ("
+                           << "Ruiter, Klaverblad, Schip"
+                           << ") / 01 02 03";
+    QTest::newRow("five") << "08.dec.26 *(vraag over werk) / 12 05 09 00 33"
+                          << "08.dec.26 *("
+                          << "vraag over werk"
                           << ") / 12 05 09 00 33";
-    QTest::newRow("nine, empty remark") << "08.dec.26 #(...) / 06 04 07 01 02 03 08 05 09" << "08.dec.26 #("
-                                        << "..." << ") / 06 04 07 01 02 03 08 05 09";
+    QTest::newRow("nine, empty remark") << "08.dec.26 #(...) / 06 04 07 01 02 03 08 05 09"
+                                        << "08.dec.26 #("
+                                        << "..."
+                                        << ") / 06 04 07 01 02 03 08 05 09";
 }
 
 void tst_SavedList::remarkSplit()
@@ -158,7 +178,8 @@ void tst_SavedList::remarkSplit()
 
 void tst_SavedList::lastEqualLineWins()
 {
-    const QStringList lines = {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("a"), QStringLiteral("c")};
+    const QStringList lines = {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("a"),
+                               QStringLiteral("c")};
     QCOMPARE(FindFileLine(lines, QStringLiteral("a")), 3);
     QCOMPARE(FindFileLine(lines, QStringLiteral("c")), 4);
     QCOMPARE(FindFileLine(lines, QStringLiteral("x")), 0);
@@ -181,7 +202,8 @@ void tst_SavedList::kindFilter()
 
 void tst_SavedList::searchIsCaseSensitive()
 {
-    const QStringList lines = {QStringLiteral("08.dec.26 (Ruiter, Schip) / 01 03 04"), QStringLiteral("x ruiter")};
+    const QStringList lines = {QStringLiteral("08.dec.26 (Ruiter, Schip) / 01 03 04"),
+                               QStringLiteral("x ruiter")};
     QCOMPARE(SearchLines(lines, QStringLiteral("Ruiter")), QStringList{lines[0]});
     QCOMPARE(SearchLines(lines, QStringLiteral("ruiter")), QStringList{lines[1]});
 }
@@ -203,7 +225,8 @@ void tst_SavedList::duplicateExample()
     const QStringList found = FindDuplicateTriples(lines);
     QCOMPARE(found.size(), rows);
     if (rows)
-        QCOMPARE(found, QStringList({QStringLiteral("01 02 03 - ") + lines[0], QStringLiteral("01 02 03 - ") + lines[1]}));
+        QCOMPARE(found, QStringList({QStringLiteral("01 02 03 - ") + lines[0],
+                                     QStringLiteral("01 02 03 - ") + lines[1]}));
     QCOMPARE(found, LiteralDuplicateTriples(lines));
 }
 

@@ -1,7 +1,7 @@
 #include "app/main_window.h"
 #include "app/shared_state.h"
-#include "app/window_set.h"
 #include "app/text_file.h"
+#include "app/window_set.h"
 #include "catalogue/card_picture.h"
 #include "program_fixture.h"
 

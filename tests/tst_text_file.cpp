@@ -41,7 +41,8 @@ void tst_TextFile::writesWindows1252WithCrLf()
     QVERIFY(WriteLines(path("l.txt"), {QStringLiteral("Naïviteit — „ja”"), QString(), QStringLiteral("€5")}));
     QFile file(path("l.txt"));
     QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), QByteArray("Na\xefviteit \x97 \x84ja\x94\r\n\r\n\x80" "5\r\n"));
+    QCOMPARE(file.readAll(), QByteArray("Na\xefviteit \x97 \x84ja\x94\r\n\r\n\x80"
+                                        "5\r\n"));
     const auto lines = ReadLines(path("l.txt"));
     QVERIFY(lines);
     QCOMPARE(*lines, QStringList({QStringLiteral("Naïviteit — „ja”"), QString(), QStringLiteral("€5")}));

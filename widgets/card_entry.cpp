@@ -13,7 +13,8 @@ QLineEdit *CreateCardEntry(QWidget *parent, const QString &name)
     edit->setObjectName(name);
     edit->setMaxLength(2);
     edit->setAlignment(Qt::AlignCenter);
-    edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,2}")), edit));
+    edit->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,2}")), edit));
     return edit;
 }
 

@@ -4,7 +4,8 @@
 
 namespace tessaly {
 
-QPushButton *MakeButton(QWidget *parent, const char *name, const QString &caption, QRect geometry, const QString &hint)
+QPushButton *MakeButton(QWidget *parent, const char *name, const QString &caption, QRect geometry,
+                        const QString &hint)
 {
     auto *button = new QPushButton(caption, parent);
     button->setObjectName(QLatin1String(name));

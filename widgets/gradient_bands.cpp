@@ -27,7 +27,8 @@ int channel(int start, int end, int i, int n)
 
 void add(std::vector<GradientShape> &shapes, Rgb color, int x1, int y1, int x2, int y2, bool ellipse = false)
 {
-    shapes.push_back({ellipse, std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2), color});
+    shapes.push_back(
+        {ellipse, std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2), color});
 }
 
 } // namespace
@@ -77,8 +78,8 @@ std::vector<GradientShape> GradientShapes(int W, int H, Rgb from, Rgb to, int n,
         break;
     }
 
-    const bool fromFirst = d == D::TopToBottom || d == D::LeftToRight || d == D::EdgesToCenter
-                           || d == D::EdgesToHCenter || d == D::EdgesToVCenter || d == D::EllipticIn;
+    const bool fromFirst = d == D::TopToBottom || d == D::LeftToRight || d == D::EdgesToCenter ||
+                           d == D::EdgesToHCenter || d == D::EdgesToVCenter || d == D::EllipticIn;
     const Rgb start = fromFirst ? from : to;
     const Rgb end = fromFirst ? to : from;
 

@@ -44,6 +44,7 @@ struct GradientShape
 };
 
 // The shapes that paint a W x H gradient panel, in painting order.
-std::vector<GradientShape> GradientShapes(int width, int height, Rgb from, Rgb to, int count, TDirection direction);
+std::vector<GradientShape> GradientShapes(int width, int height, Rgb from, Rgb to, int count,
+                                          TDirection direction);
 
 } // namespace tessaly

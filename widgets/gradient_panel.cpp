@@ -71,7 +71,8 @@ void TGradientPanel::Paint()
 {
     QPainter painter(this);
     painter.setPen(Qt::NoPen);
-    for (const GradientShape &shape : GradientShapes(width(), height(), rgb(m_from), rgb(m_to), m_count, m_direction)) {
+    for (const GradientShape &shape :
+         GradientShapes(width(), height(), rgb(m_from), rgb(m_to), m_count, m_direction)) {
         const QColor color(shape.color.red, shape.color.green, shape.color.blue);
         const QRect box(QPoint(shape.x1, shape.y1), QPoint(shape.x2 - 1, shape.y2 - 1));
         if (shape.ellipse) {

@@ -40,7 +40,9 @@ QStringList GeneratedJournal(int entries, quint32 seed)
                                  .arg(months[below(3)])
                                  .arg(below(2) + 25);
         const int shape = below(20);
-        const SpreadKind kind = shape < 8 ? SpreadKind::Three : shape < 14 ? SpreadKind::Five : SpreadKind::Nine;
+        const SpreadKind kind = shape < 8    ? SpreadKind::Three
+                                : shape < 14 ? SpreadKind::Five
+                                             : SpreadKind::Nine;
         QStringList cards;
         for (int c = 0; c < CardCountOf(kind); ++c)
             cards.append(card());

@@ -17,7 +17,8 @@ public:
 
     void message(const QString &text) override;
     bool confirm(const QString &caption, const QString &text, Icon icon) override;
-    std::optional<QString> input(const QString &caption, const QString &prompt, const QString &initial) override;
+    std::optional<QString> input(const QString &caption, const QString &prompt,
+                                 const QString &initial) override;
     QDateTime now() const override;
     void setClipboardText(const QString &text) override;
     void setClipboardImage(const QImage &image) override;

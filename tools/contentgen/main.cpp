@@ -31,8 +31,7 @@ struct Section
 
 [[noreturn]] void fail(const QString &where, int line, const QString &what)
 {
-    std::fprintf(stderr, "%s:%d: %s\n", qPrintable(QDir::toNativeSeparators(where)), line,
-                 qPrintable(what));
+    std::fprintf(stderr, "%s:%d: %s\n", qPrintable(QDir::toNativeSeparators(where)), line, qPrintable(what));
     std::exit(1);
 }
 
@@ -108,22 +107,26 @@ int main(int argc, char **argv)
 
     QStringList themes;
     for (int n = 1; n <= CardCount; ++n) {
-        const QString path = sources.absoluteFilePath(QStringLiteral("cards/%1.txt").arg(n, 2, 10, QChar(u'0')));
+        const QString path =
+            sources.absoluteFilePath(QStringLiteral("cards/%1.txt").arg(n, 2, 10, QChar(u'0')));
         const std::vector<Section> sections = readSections(path);
         if (sections.size() != 6 || sections[0].name != QLatin1String("beschrijving"))
-            fail(path, 1, QStringLiteral("want sections beschrijving, liefde, werk, geld, spiritueel, schaduw"));
+            fail(path, 1,
+                 QStringLiteral("want sections beschrijving, liefde, werk, geld, spiritueel, schaduw"));
         if (sections[0].lines.isEmpty())
             fail(path, sections[0].line, QStringLiteral("empty description"));
-        const QString description = QLatin1Char(' ') + QString::number(n) + QStringLiteral(". ")
-                                    + DescriptionNames[n] + QStringLiteral("\r\n")
-                                    + sections[0].lines.join(QStringLiteral("\r\n"));
-        const QString file = out.absoluteFilePath(QStringLiteral("res/%1").arg(n + FirstCardTextResource - 1));
+        const QString description = QLatin1Char(' ') + QString::number(n) + QStringLiteral(". ") +
+                                    DescriptionNames[n] + QStringLiteral("\r\n") +
+                                    sections[0].lines.join(QStringLiteral("\r\n"));
+        const QString file =
+            out.absoluteFilePath(QStringLiteral("res/%1").arg(n + FirstCardTextResource - 1));
         write(file, encode(description));
         resources[n + FirstCardTextResource - 1] = file;
         for (int t = 0; t < 5; ++t) {
             const Section &section = sections[t + 1];
             if (section.name != QLatin1String(ThemeSections[t]))
-                fail(path, section.line, QStringLiteral("want section %1").arg(QLatin1String(ThemeSections[t])));
+                fail(path, section.line,
+                     QStringLiteral("want section %1").arg(QLatin1String(ThemeSections[t])));
             if (section.lines.size() != 1)
                 fail(path, section.line, QStringLiteral("a theme text is one line"));
             themes.append(section.lines.first());
@@ -134,7 +137,8 @@ int main(int argc, char **argv)
     // and the content test reports them.
     QStringList bare(PairCount);
     for (int a = 1; a <= CardCount; ++a) {
-        const QString path = sources.absoluteFilePath(QStringLiteral("pairs/%1.txt").arg(a, 2, 10, QChar(u'0')));
+        const QString path =
+            sources.absoluteFilePath(QStringLiteral("pairs/%1.txt").arg(a, 2, 10, QChar(u'0')));
         if (!QFile::exists(path))
             continue;
         const std::vector<Section> sections = readSections(path);
@@ -143,17 +147,18 @@ int main(int argc, char **argv)
             b += (b + 1 == a) ? 2 : 1;
             const QString want = TwoDigitNumbers[a] + u'+' + TwoDigitNumbers[std::min(b, 36)];
             if (b > CardCount || section.name != want)
-                fail(path, section.line, QStringLiteral("want pair %1 here").arg(b > CardCount ? QStringLiteral("none") : want));
+                fail(path, section.line,
+                     QStringLiteral("want pair %1 here").arg(b > CardCount ? QStringLiteral("none") : want));
             if (section.lines.size() < 2)
                 fail(path, section.line, QStringLiteral("want a short text and a long text"));
             const int index = PairIndexOf(a, b);
             bare[index - 1] = section.lines.first();
-            const QString header = QString::number(a) + QStringLiteral(" + ") + QString::number(b)
-                                   + QStringLiteral(" \u2014 ") + LongPairNames[a] + QStringLiteral(" + ")
-                                   + LongPairNames[b];
-            const QString text = header + QStringLiteral("\r\n")
-                                 + section.lines.mid(1).join(QStringLiteral("\r\n"))
-                                 + QStringLiteral("\r\n---\r\n");
+            const QString header = QString::number(a) + QStringLiteral(" + ") + QString::number(b) +
+                                   QStringLiteral(" \u2014 ") + LongPairNames[a] + QStringLiteral(" + ") +
+                                   LongPairNames[b];
+            const QString text = header + QStringLiteral("\r\n") +
+                                 section.lines.mid(1).join(QStringLiteral("\r\n")) +
+                                 QStringLiteral("\r\n---\r\n");
             const int number = index + FirstPairTextResource - 1;
             const QString file = out.absoluteFilePath(QStringLiteral("res/%1").arg(number));
             write(file, encode(text));
