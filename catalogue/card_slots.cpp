@@ -1,6 +1,5 @@
 #include "catalogue/card_slots.h"
 
-#include <algorithm>
 
 namespace tessaly {
 
