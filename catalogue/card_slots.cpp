@@ -1,6 +1,5 @@
 #include "catalogue/card_slots.h"
 
-
 namespace tessaly {
 
 void RedrawKeywords(KeywordChoice &current, RandomSource &random)
