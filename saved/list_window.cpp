@@ -493,7 +493,7 @@ void TVerleden::EditRemark()
         return;
     }
     // A line break or a character outside Windows-1252 would corrupt the list.
-    if (answer->contains(u'\r') || answer->contains(u'\n') || !ToWindows1252(*answer)) {
+    if (!UnstorableCharacters(*answer).isEmpty()) {
         platform.message(QStringLiteral("Deze tekens kunnen niet bewaard worden."));
         return;
     }

@@ -18,16 +18,6 @@ namespace tessaly {
 
 namespace {
 
-// Characters of the remark that the list file could not hold.
-QString unstorable(const QString &text)
-{
-    QString found;
-    for (const QChar c : text)
-        if (c == u'\r' || c == u'\n' || !ToWindows1252(QString(c)))
-            found += c == u'\r' || c == u'\n' ? QStringLiteral("\u21B5") : QString(c);
-    return found;
-}
-
 // Asks for the remark until it is acceptable; nullopt on Cancel.
 std::optional<QString> askRemark(QString remark)
 {
@@ -45,7 +35,7 @@ std::optional<QString> askRemark(QString remark)
         }
         // A line break or a character outside Windows-1252 would corrupt the
         // list; offered again like the forbidden characters.
-        if (const QString bad = unstorable(remark); !bad.isEmpty()) {
+        if (const QString bad = UnstorableCharacters(remark); !bad.isEmpty()) {
             platform.message(QStringLiteral("Deze tekens kunnen niet bewaard worden: ") + bad);
             continue;
         }

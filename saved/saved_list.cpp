@@ -1,5 +1,7 @@
 #include "saved/saved_list.h"
 
+#include "catalogue/catalogue.h"
+
 #include <algorithm>
 #include <unordered_map>
 #include <vector>
@@ -58,6 +60,24 @@ QString DayCardLine(const QString &date, const QString &remark, const QStringLis
 bool HasForbiddenRemarkCharacter(const QString &text)
 {
     return text.contains(u'*') || text.contains(u'#') || text.contains(u'/');
+}
+
+QString UnstorableCharacters(const QString &text)
+{
+    QString found;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'\r' || text[i] == u'\n') {
+            found += QChar(0x21B5);
+            continue;
+        }
+        // A character beyond the first plane is two code units; test it whole.
+        const qsizetype length = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const QString character = text.mid(i, length);
+        if (!ToWindows1252(character))
+            found += character;
+        i += length - 1;
+    }
+    return found;
 }
 
 SpreadKind SpreadKindOf(const QString &line)

@@ -36,6 +36,9 @@ QString DayCardLine(const QString &date, const QString &remark, const QStringLis
 
 // Characters that would break the line's grammar.
 bool HasForbiddenRemarkCharacter(const QString &text);
+// The characters of a remark that the list file cannot hold: line breaks
+// (shown as "↵") and anything outside Windows-1252. Empty when it is fine.
+QString UnstorableCharacters(const QString &text);
 constexpr int MaxRemarkLength = 90;
 
 // Reading rules.

@@ -14,6 +14,8 @@ private slots:
     void writesExampleLines();
     void cardFields_data();
     void cardFields();
+    void unstorableCharacters_data();
+    void unstorableCharacters();
     void readingRules_data();
     void readingRules();
     void cardsOfEntry();
@@ -83,6 +85,27 @@ void tst_SavedList::cardFields()
     QFETCH(QString, slot);
     QFETCH(QString, field);
     QCOMPARE(CardField(slot), field);
+}
+
+void tst_SavedList::unstorableCharacters_data()
+{
+    QTest::addColumn<QString>("remark");
+    QTest::addColumn<QString>("found");
+    QTest::newRow("Windows-1252 letters and signs") << "café — „ja” € ïë"
+                                                    << "";
+    QTest::newRow("outside Windows-1252") << "liefde \u2665 en \u03A9"
+                                          << "\u2665\u03A9";
+    QTest::newRow("beyond the first plane, whole") << "ok \U0001F600"
+                                                   << "\U0001F600";
+    QTest::newRow("line breaks") << "a\r\nb"
+                                 << "\u21B5\u21B5";
+}
+
+void tst_SavedList::unstorableCharacters()
+{
+    QFETCH(QString, remark);
+    QFETCH(QString, found);
+    QCOMPARE(UnstorableCharacters(remark), found);
 }
 
 void tst_SavedList::readingRules_data()
