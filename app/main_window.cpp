@@ -95,6 +95,8 @@ constexpr std::array<Place, 11> LabelPlaces = {{{0, 0},
                                                 {225, 513},
                                                 {273, 660}}};
 constexpr std::array<int, 4> OutsideTriangle = {4, 7, 9, 10};
+// Left edges of pickers 1..3.
+constexpr std::array<int, 4> PickerLefts = {0, 8, 116, 225};
 
 int entryCard(const QLineEdit *edit)
 {
@@ -137,7 +139,7 @@ void TForm1::createControls()
         for (int card = 1; card <= CardCount; ++card)
             box->addItem(CardTitle(card));
         box->setCurrentIndex(1);
-        box->setGeometry(8 + (k - 1) * 108 + (k == 3 ? 1 : 0), 4, 103, 21);
+        box->setGeometry(PickerLefts[k], 4, 103, 21);
         connect(box->lineEdit(), &QLineEdit::textEdited, this,
                 [this, k](const QString &text) { pickerEdited(k, text); });
         connect(box, &QComboBox::activated, this, [this, k](int item) { ChooseSlotCard(k, item); });
