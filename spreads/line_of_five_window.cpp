@@ -17,4 +17,18 @@ TForm2::TForm2(QWidget *parent)
     }
 }
 
+void TForm2::TakeFiveEntry(const QList<int> &cards)
+{
+    for (int i = 1; i <= 5; ++i)
+        m_edits[i]->setText(QString::number(cards[i - 1]));
+}
+
+void TForm2::TakeNineEntry(const QList<int> &cards)
+{
+    for (int i = 1; i <= 9; ++i)
+        m_edits[i]->setText(QString::number(cards[i - 1]));
+}
+
+void TForm2::ResetOrder() {}
+
 } // namespace tessaly
