@@ -1,5 +1,6 @@
 #include "spreads/line_of_five_window.h"
 
+#include "spreads/square_arrangement.h"
 #include "widgets/card_entry.h"
 
 #include <QLineEdit>
@@ -25,8 +26,8 @@ void TForm2::TakeFiveEntry(const QList<int> &cards)
 
 void TForm2::TakeNineEntry(const QList<int> &cards)
 {
-    for (int i = 1; i <= 9; ++i)
-        m_edits[i]->setText(QString::number(cards[i - 1]));
+    for (int slot = 1; slot <= 9; ++slot)
+        m_edits[slot]->setText(QString::number(cards[SquarePositionOfLineSlot[slot] - 1]));
 }
 
 void TForm2::ResetOrder() {}
