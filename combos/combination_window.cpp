@@ -1,9 +1,15 @@
 #include "combos/combination_window.h"
 
+#include "app/main_window.h"
 #include "app/platform.h"
 #include "app/shared_state.h"
+#include "app/window_set.h"
 #include "catalogue/catalogue.h"
 #include "combos/pair_key.h"
+#include "spreads/line_of_five_window.h"
+#include "spreads/nine_card_window.h"
+#include "spreads/three_card_window.h"
+#include "tableau/grand_tableau_window.h"
 #include "widgets/card_entry.h"
 #include "widgets/controls.h"
 #include "widgets/key_preview.h"
@@ -186,20 +192,52 @@ void TForm5::showBeside()
     // than on top of its cards.
     if (!m_placed) {
         m_placed = true;
-        const QWidget *active = QApplication::activeWindow();
-        const QScreen *screen = active ? active->screen() : QGuiApplication::primaryScreen();
-        if (active && active != this && screen) {
-            const QRect free = screen->availableGeometry();
-            const QRect beside = active->frameGeometry();
-            QPoint at(beside.right() + BesideGap, beside.top());
-            if (at.x() + frameGeometry().width() > free.right())
-                at.setX(beside.left() - BesideGap - frameGeometry().width());
-            at.setX(std::clamp(at.x(), free.left(), std::max(free.left(), free.right() - width())));
-            at.setY(std::clamp(at.y(), free.top(), std::max(free.top(), free.bottom() - height())));
-            move(at);
-        }
+        if (const QWidget *anchor = workingWindow())
+            move(placeBeside(anchor));
     }
     show();
+}
+
+const QWidget *TForm5::workingWindow() const
+{
+    const QWidget *active = QApplication::activeWindow();
+    if (active && active != this)
+        return active;
+    const WindowSet &windows = Windows();
+    for (const QWidget *window : std::initializer_list<const QWidget *>{
+             windows.Form4, windows.Form2, windows.Form3, windows.Form7, windows.Form1})
+        if (window && window->isVisible())
+            return window;
+    return nullptr;
+}
+
+QPoint TForm5::placeBeside(const QWidget *anchor) const
+{
+    const QScreen *screen = anchor->screen();
+    const QRect beside = anchor->frameGeometry();
+    if (!screen)
+        return pos();
+    const QRect free = screen->availableGeometry();
+    const QSize size = frameGeometry().size();
+    const QList<QPoint> tries = {{beside.right() + 1 + BesideGap, beside.top()},
+                                 {beside.left() - BesideGap - size.width(), beside.top()},
+                                 {beside.left(), beside.bottom() + 1 + BesideGap},
+                                 {beside.left(), beside.top() - BesideGap - size.height()}};
+    // On a small screen no side may be free: cover as little as possible.
+    QPoint best;
+    qint64 leastCovered = -1;
+    for (const QPoint &at : tries) {
+        const QPoint kept(
+            std::clamp(at.x(), free.left(), std::max(free.left(), free.right() + 1 - size.width())),
+            std::clamp(at.y(), free.top(), std::max(free.top(), free.bottom() + 1 - size.height())));
+        const QRect covered = QRect(kept, size).intersected(beside);
+        const qint64 area = covered.isEmpty() ? 0 : qint64(covered.width()) * covered.height();
+        if (leastCovered < 0 || area < leastCovered) {
+            leastCovered = area;
+            best = kept;
+        }
+    }
+    return best;
 }
 
 void TForm5::LookUpPair()

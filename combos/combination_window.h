@@ -75,6 +75,8 @@ private:
     void FormClose();
     bool FormKeyDown(QKeyEvent *event);
     void showBeside();
+    const QWidget *workingWindow() const;
+    QPoint placeBeside(const QWidget *anchor) const;
     void clearTexts();
 
     QStringListModel *m_cardA = nullptr;
