@@ -364,13 +364,11 @@ bool TForm5::FormKeyDown(QKeyEvent *event)
     case Qt::Key_Return:
     case Qt::Key_Enter:
         // A focused button takes Enter; anywhere else Enter looks the fields up.
-        if (auto *focused = qobject_cast<QPushButton *>(QApplication::focusWidget());
-            focused && focused->window() == this)
-            focused->click();
-        else if (!Memo->hasFocus())
-            btZoekop->click();
-        else
+        if (PressFocusedButton(this))
+            return true;
+        if (Memo->hasFocus())
             return false;
+        btZoekop->click();
         return true;
     case Qt::Key_Left:
         // In the first field Left only moves the caret.

@@ -434,12 +434,7 @@ bool TForm4::FormKeyDown(QKeyEvent *event)
         return false;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        if (auto *focused = qobject_cast<QPushButton *>(QApplication::focusWidget());
-            focused && focused->window() == this) {
-            focused->click();
-            return true;
-        }
-        return false;
+        return PressFocusedButton(this);
     default:
         return SpreadWindow::FormKeyDown(event);
     }

@@ -48,6 +48,7 @@ private slots:
     void goToLineOfFive();
     void keys_data();
     void keys();
+    void enterPressesFocusedButton();
     void openedEntryFillsSlots();
 
 private:
@@ -368,6 +369,16 @@ void tst_ThreeCardWindow::keys()
     if (to)
         QVERIFY(three()->Edit(to)->hasFocus());
     QCOMPARE(slotTexts(), fields);
+}
+
+void tst_ThreeCardWindow::enterPressesFocusedButton()
+{
+    setSlots({"1", "2", "3"});
+    QApplication::setActiveWindow(three());
+    three()->btWis3->setFocus();
+    QTRY_VERIFY(three()->btWis3->hasFocus());
+    QTest::keyClick(three()->btWis3, Qt::Key_Return);
+    QCOMPARE(slotTexts(), (QStringList{"", "", ""}));
 }
 
 void tst_ThreeCardWindow::openedEntryFillsSlots()
