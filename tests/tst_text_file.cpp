@@ -99,8 +99,10 @@ void tst_TextFile::failedWriteKeepsOldContent()
     QVERIFY(QDir(m_dir->path()).mkpath(QStringLiteral("blocked.txt")));
     QString error;
     QVERIFY(!WriteLines(path("blocked.txt"), {QStringLiteral("x")}, &error));
-    QCOMPARE(error, QStringLiteral("Kan blocked.txt niet schrijven."));
+    QCOMPARE(error, QStringLiteral("blocked.txt is geen gewoon bestand en wordt niet gebruikt."));
     QVERIFY(QFileInfo(path("blocked.txt")).isDir());
+    QVERIFY(!WriteLines(path("geen/map/x.txt"), {QStringLiteral("x")}, &error));
+    QCOMPARE(error, QStringLiteral("Kan x.txt niet schrijven."));
 }
 
 void tst_TextFile::missingFileIsAnError()
