@@ -8,6 +8,7 @@
 #include <QStringDecoder>
 
 #include <array>
+#include <cstring>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
@@ -172,22 +173,32 @@ LineSpans scanLines(const QByteArray &bytes)
     const char *data = bytes.constData();
     const qsizetype size = bytes.size();
     qsizetype start = 0;
-    for (qsizetype i = 0; i < size; ++i) {
-        const char c = data[i];
-        if (c != '\r' && c != '\n')
-            continue;
-        spans.starts.push_back(start);
-        spans.ends.push_back(i);
-        if (c == '\r' && i + 1 < size && data[i + 1] == '\n')
-            ++i;
-        else
+    while (start < size) {
+        // memchr finds the breaks far faster than a loop over every byte.
+        const char *lf = static_cast<const char *>(std::memchr(data + start, '\n', size - start));
+        const qsizetype lineFeed = lf ? lf - data : size;
+        const char *cr = static_cast<const char *>(std::memchr(data + start, '\r', lineFeed - start));
+        if (cr && cr - data + 1 < lineFeed) {
+            // A lone CR inside: a line of its own.
+            spans.starts.push_back(start);
+            spans.ends.push_back(cr - data);
             spans.canonical = false;
-        start = i + 1;
-    }
-    if (start < size) {
+            start = cr - data + 1;
+            continue;
+        }
         spans.starts.push_back(start);
-        spans.ends.push_back(size);
-        spans.canonical = false;
+        if (!lf) {
+            spans.ends.push_back(cr ? cr - data : size);
+            spans.canonical = false;
+            break;
+        }
+        if (cr) {
+            spans.ends.push_back(cr - data);
+        } else {
+            spans.ends.push_back(lineFeed);
+            spans.canonical = false;
+        }
+        start = lineFeed + 1;
     }
     return spans;
 }
@@ -436,19 +447,26 @@ bool LineFile::remove(const QList<int> &ascendingIndexes, const QString &backup,
 {
     if (!copyTo(backup, error))
         return false;
+    // Whole runs of kept lines at a time.
     QByteArray bytes;
     bytes.reserve(m_bytes.size());
-    std::vector<qsizetype> offsets{0};
+    std::vector<qsizetype> offsets;
     offsets.reserve(m_offsets.size());
-    qsizetype next = 0;
-    for (int i = 0; i < count(); ++i) {
-        if (next < ascendingIndexes.size() && ascendingIndexes[next] == i) {
-            ++next;
-            continue;
-        }
-        bytes.append(m_bytes.constData() + m_offsets[i], m_offsets[i + 1] - m_offsets[i]);
-        offsets.push_back(bytes.size());
+    offsets.push_back(0);
+    int from = 0;
+    auto keep = [&](int end) {
+        if (end <= from)
+            return;
+        const qsizetype shift = bytes.size() - m_offsets[from];
+        bytes.append(m_bytes.constData() + m_offsets[from], m_offsets[end] - m_offsets[from]);
+        for (int i = from + 1; i <= end; ++i)
+            offsets.push_back(m_offsets[i] + shift);
+    };
+    for (const int removed : ascendingIndexes) {
+        keep(removed);
+        from = removed + 1;
     }
+    keep(count());
     if (!commit(std::move(bytes), std::move(offsets), error))
         return false;
     if (m_lines) {
