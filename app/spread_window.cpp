@@ -44,7 +44,11 @@ bool SpreadWindow::FormKeyDown(QKeyEvent *event)
             Windows().Form1->close();
         return true;
     case Qt::Key_Home:
-        close();
+        // Only steps aside: the close handling (which records where the
+        // cards come from) must not run.
+        hide();
+        if (Windows().Form1)
+            Windows().Form1->show();
         return true;
     default:
         return false;

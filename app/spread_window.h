@@ -8,7 +8,8 @@ namespace tessaly {
 
 // A window that takes turns with the main window: showing it hides the main
 // window, closing it brings the main window back (whose show then takes the
-// cards over). Esc ends the program; Home goes back to the main window.
+// cards over). Esc ends the program; Home steps back to the main window
+// without closing.
 class SpreadWindow : public QWidget
 {
     Q_OBJECT

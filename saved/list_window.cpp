@@ -7,6 +7,7 @@
 #include "app/window_set.h"
 #include "saved/analysis_window.h"
 #include "saved/edit_window.h"
+#include "saved/open_entry.h"
 #include "saved/saved_list.h"
 #include "spreads/line_of_five_window.h"
 #include "spreads/nine_card_window.h"
@@ -29,32 +30,6 @@ namespace tessaly {
 namespace {
 
 const QString NoMatches = QStringLiteral("-------------- NO MATCHES --------------");
-
-// Where an opened entry goes, tested in this order; one entry may go to
-// several windows. Each spread window adds its row here.
-struct EntryReceiver
-{
-    bool (*accepts)(int cardCount);
-    void (*deliver)(const QList<int> &cards);
-};
-
-const std::array<EntryReceiver, 1> Receivers = {{
-    // The main window takes cards 1..3, or the middle row of nine.
-    {[](int) { return Windows().Form1->isVisible(); },
-     [](const QList<int> &cards) {
-         TForm1 *main = Windows().Form1;
-         const int first = cards.size() == 9 ? 3 : 0;
-         std::array<int, 4> items{};
-         for (int k = 1; k <= 3; ++k) {
-             const int card = cards[first + k - 1];
-             items[k] = card >= 1 && card <= CardCount ? card - 1 : -1;
-             QSignalBlocker block(main->ComboBox[k]);
-             main->ComboBox[k]->setCurrentIndex(items[k]);
-         }
-         for (int k = 1; k <= 3; ++k)
-             main->ChooseSlotCard(k, items[k]);
-     }},
-}};
 
 // No entry is this long; a longer line is drawn cut off with a mark, so a
 // damaged file stays usable. Its text, comparisons and the file keep it whole.
@@ -507,11 +482,8 @@ void TVerleden::OpenEntry()
                 cards.append(*card);
             }
         }
-        if (!cards.isEmpty()) {
-            for (const EntryReceiver &receiver : Receivers)
-                if (receiver.accepts(int(cards.size())))
-                    receiver.deliver(cards);
-        }
+        if (!cards.isEmpty())
+            DeliverEntryCards(cards);
     }
     OpenPrevious = false;
     OpenNext = false;
@@ -521,6 +493,7 @@ void TVerleden::OpenEntry()
         activateWindow();
     shared.LineOrderIndex = 0;
     shared.NineCardOrderIndex = 1;
+    ResetSpreadOrders();
 }
 
 void TVerleden::FindFileLine()

@@ -1,5 +1,6 @@
 #include "spreads/line_of_five_window.h"
 
+#include "spreads/square_arrangement.h"
 #include "widgets/card_entry.h"
 
 #include <QLineEdit>
@@ -16,5 +17,19 @@ TForm2::TForm2(QWidget *parent)
         m_edits[i]->setGeometry(10 + (i - 1) * 40, 10, 32, 21);
     }
 }
+
+void TForm2::TakeFiveEntry(const QList<int> &cards)
+{
+    for (int i = 1; i <= 5; ++i)
+        m_edits[i]->setText(QString::number(cards[i - 1]));
+}
+
+void TForm2::TakeNineEntry(const QList<int> &cards)
+{
+    for (int slot = 1; slot <= 9; ++slot)
+        m_edits[slot]->setText(QString::number(cards[SquarePositionOfLineSlot[slot] - 1]));
+}
+
+void TForm2::ResetOrder() {}
 
 } // namespace tessaly

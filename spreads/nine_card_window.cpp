@@ -17,4 +17,21 @@ TForm3::TForm3(QWidget *parent)
     }
 }
 
+void TForm3::TakeCrossEntry(const QList<int> &cards)
+{
+    constexpr int CrossSlots[] = {4, 5, 6, 2, 8};
+    for (int i = 0; i < cards.size() && i < 5; ++i)
+        m_edits[CrossSlots[i]]->setText(QString::number(cards[i]));
+}
+
+void TForm3::TakeSquareEntry(const QList<int> &cards)
+{
+    for (int i = 1; i <= 9; ++i)
+        m_edits[i]->setText(QString::number(cards[i - 1]));
+}
+
+void TForm3::ResetOrder() {}
+
+void TForm3::RelabelSlots() {}
+
 } // namespace tessaly
