@@ -15,6 +15,15 @@ QPushButton *MakeButton(QWidget *parent, const char *name, const QString &captio
     return button;
 }
 
+bool PressFocusedButton(QWidget *window)
+{
+    auto *button = qobject_cast<QPushButton *>(window->focusWidget());
+    if (!button || !button->isEnabled())
+        return false;
+    button->click();
+    return true;
+}
+
 void SetTextColor(QWidget *widget, const QColor &color)
 {
     QPalette palette = widget->palette();
