@@ -448,47 +448,47 @@ void TForm7::setPictureHeight(int height)
     }
 }
 
+void TForm7::showLabels(bool houses)
+{
+    QFont labelFont = Themaas[1]->font();
+    labelFont.setPointSize(houses ? 11 : 10);
+    for (int p = 1; p <= TableauPositions; ++p) {
+        Themaas[p]->setText(houses ? House(p) : PositionThemeTitle(p));
+        Themaas[p]->setFont(labelFont);
+        Themaas[p]->show();
+    }
+    setPictureHeight(LabelledPictureHeight);
+}
+
+void TForm7::hideLabels()
+{
+    setPictureHeight(PictureHeight);
+    for (int p = 1; p <= TableauPositions; ++p)
+        Themaas[p]->hide();
+}
+
 void TForm7::cbThemaClick()
 {
-    if (cbThema->isChecked()) {
-        cbHuiz->setChecked(false);
-        QFont themeFont = Themaas[1]->font();
-        themeFont.setPointSize(10);
-        for (int p = 1; p <= TableauPositions; ++p) {
-            Themaas[p]->setText(PositionThemeTitle(p));
-            Themaas[p]->setFont(themeFont);
-            Themaas[p]->show();
-        }
-        setPictureHeight(LabelledPictureHeight);
-    } else {
-        setPictureHeight(PictureHeight);
-        for (QLabel *label : Themaas)
-            if (label)
-                label->hide();
+    if (!cbThema->isChecked()) {
+        hideLabels();
+        return;
     }
+    cbHuiz->setChecked(false);
+    showLabels(false);
 }
 
 void TForm7::cbHuizClick()
 {
     if (cbHuiz->isChecked()) {
         cbThema->setChecked(false);
-        QFont houseFont = Themaas[1]->font();
-        houseFont.setPointSize(11);
-        for (int p = 1; p <= TableauPositions; ++p) {
-            Themaas[p]->setText(House(p));
-            Themaas[p]->setFont(houseFont);
-            Themaas[p]->show();
-            Plaatje[p]->setToolTip(QString());
-            Plaatje[p]->setCursor(Qt::ArrowCursor);
-        }
-        setPictureHeight(LabelledPictureHeight);
+        showLabels(true);
     } else {
-        setPictureHeight(PictureHeight);
-        for (int p = 1; p <= TableauPositions; ++p) {
-            Themaas[p]->hide();
-            Plaatje[p]->setToolTip(shownHint(m_hints[p]));
-            Plaatje[p]->setCursor(Qt::WhatsThisCursor);
-        }
+        hideLabels();
+    }
+    // Houses take the hints away, so the labels can be read undisturbed.
+    for (int p = 1; p <= TableauPositions; ++p) {
+        Plaatje[p]->setToolTip(cbHuiz->isChecked() ? QString() : shownHint(m_hints[p]));
+        Plaatje[p]->setCursor(cbHuiz->isChecked() ? Qt::ArrowCursor : Qt::WhatsThisCursor);
     }
 }
 
@@ -503,11 +503,7 @@ bool TForm7::FormKeyDown(QKeyEvent *event)
         return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        if (auto *button = qobject_cast<QPushButton *>(focusWidget())) {
-            button->click();
-            return true;
-        }
-        return false;
+        return PressFocusedButton(this);
     default:
         break;
     }

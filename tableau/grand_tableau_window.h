@@ -90,6 +90,8 @@ private:
     void showPicture(int p);
     void setHint(int p, const QString &hint);
     void setPictureHeight(int height);
+    void showLabels(bool houses);
+    void hideLabels();
     void cbThemaClick();
     void cbHuizClick();
     void setBackground(const QColor &color);

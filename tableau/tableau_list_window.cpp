@@ -69,11 +69,7 @@ TForm8::TForm8(QWidget *parent)
         case Qt::Key_Return:
         case Qt::Key_Enter:
             // The focused button takes Enter; in the list Enter opens.
-            if (auto *button = qobject_cast<QPushButton *>(focusWidget())) {
-                button->click();
-                return true;
-            }
-            return false;
+            return PressFocusedButton(this);
         default:
             return false;
         }
