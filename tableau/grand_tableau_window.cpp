@@ -416,9 +416,19 @@ void TForm7::SaveTableau()
         lines = *read;
     }
     lines.append(line);
-    BusyCursor busy;
-    if (!WriteLines(TableauListFile, lines, &error))
+    bool written = false;
+    {
+        BusyCursor busy;
+        written = WriteLines(TableauListFile, lines, &error);
+    }
+    if (!written) {
         platform.message(error);
+        return;
+    }
+    // An open list must show the new line: its next delete writes what it
+    // shows, and would otherwise drop this layout again.
+    if (Windows().Form8->isVisible())
+        Windows().Form8->ReloadList();
 }
 
 void TForm7::btWisClick()

@@ -15,6 +15,7 @@
 #include <QStringListModel>
 
 #include <algorithm>
+#include <vector>
 
 namespace tessaly {
 
@@ -136,13 +137,11 @@ void TForm8::place()
 
 void TForm8::ShowList()
 {
-    if (FileExists(TableauListFile))
-        loadFrom(TableauListFile);
     place();
     show();
     raise();
     activateWindow();
-    lbxGrTab->setFocus();
+    ReloadList();
 }
 
 void TForm8::OpenTableauEntry()
@@ -164,10 +163,12 @@ void TForm8::DeleteSelection()
 {
     Platform &platform = Platform::instance();
     const QStringList shown = rows();
+    std::vector<bool> deleted(shown.size(), false);
+    for (const int row : selectedRows())
+        deleted[row] = true;
     QStringList kept;
-    const QList<int> selected = selectedRows();
     for (int row = 0; row < shown.size(); ++row)
-        if (!selected.contains(row))
+        if (!deleted[row])
             kept.append(shown[row]);
     QString error;
     bool written = false;
@@ -178,16 +179,25 @@ void TForm8::DeleteSelection()
     }
     if (!written)
         platform.message(error);
+    ReloadList();
+}
+
+void TForm8::ReloadList()
+{
     if (FileExists(TableauListFile))
         loadFrom(TableauListFile);
+    focusLastRow();
+}
+
+void TForm8::focusLastRow()
+{
+    // Current without being selected, so that a delete right after takes
+    // nothing away.
     const QModelIndex last = m_model->index(m_model->rowCount() - 1);
     lbxGrTab->selectionModel()->clearSelection();
-    if (last.isValid()) {
-        lbxGrTab->selectionModel()->setCurrentIndex(last, QItemSelectionModel::NoUpdate);
+    lbxGrTab->selectionModel()->setCurrentIndex(last, QItemSelectionModel::NoUpdate);
+    if (last.isValid())
         lbxGrTab->scrollTo(last);
-    } else {
-        lbxGrTab->selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
-    }
     lbxGrTab->setFocus();
 }
 

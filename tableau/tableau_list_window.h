@@ -20,6 +20,9 @@ public:
 
     // Loads the list file when there is one, then shows the window.
     void ShowList();
+    // Reloads the rows from the list file when there is one, the last row
+    // current.
+    void ReloadList();
     // Opens the current row into the Grand Tableau.
     void OpenTableauEntry();
     // Writes the shown rows to the backup, removes the selected ones and
@@ -47,6 +50,7 @@ private:
     // Reads a list; a read error is reported and gives nullopt.
     bool loadFrom(const QString &path);
     void place();
+    void focusLastRow();
 
     QStringListModel *m_model = nullptr;
     bool m_placed = false;

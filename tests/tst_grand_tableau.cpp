@@ -60,6 +60,7 @@ private slots:
     void badFieldsReportedOnce();
     void deleteRestoreAndWriteBack();
     void deleteSeveralRows();
+    void saveWhileListOpenSurvivesDelete();
     void deleteReportsWriteFailure();
     void closeBacksUpToMainWindowAndBackupGoesAtEnd();
 
@@ -454,12 +455,15 @@ void tst_GrandTableau::openEntryReplacesWholeTableau()
 
 void tst_GrandTableau::openEntryByEnterAndButton()
 {
-    m_program->write(TableauListFile, {QStringLiteral("07.dec.26 : 00,02,")});
-    tableau()->btOpenGT->click();
     // No current row: nothing happens.
+    tableau()->btOpenGT->click();
     list()->btOpen->click();
     QCOMPARE(tableau()->windowTitle(), QStringLiteral("Grand Tableau"));
-    list()->selectRow(0);
+    // The newest entry is current when the list opens; Enter opens it.
+    m_program->write(TableauListFile, {Saved, QStringLiteral("07.dec.26 : 00,02,")});
+    tableau()->btOpenGT->click();
+    QCOMPARE(list()->currentRow(), 1);
+    QVERIFY(list()->selectedRows().isEmpty());
     QTest::keyClick(list()->lbxGrTab, Qt::Key_Return);
     QCOMPARE(tableau()->windowTitle(), QStringLiteral("Grand Tableau: 07.dec.26 "));
     // "00" shows the card back and is kept for the next save.
@@ -521,6 +525,20 @@ void tst_GrandTableau::deleteSeveralRows()
     QCOMPARE(m_program->lines(TableauBackupFile), rows);
     QCOMPARE(list()->rows(), QStringList({rows[1], rows[3]}));
     QCOMPARE(list()->currentRow(), 1);
+}
+
+void tst_GrandTableau::saveWhileListOpenSurvivesDelete()
+{
+    m_program->write(TableauListFile, {Saved});
+    tableau()->btOpenGT->click();
+    tableau()->btRandommie->click();
+    m_platform->confirmAnswers = {true};
+    tableau()->btBewGT->click();
+    QCOMPARE(list()->rows().size(), 2);
+    QCOMPARE(list()->currentRow(), 1);
+    list()->lbxGrTab->clearSelection();
+    list()->btWisSel->click();
+    QCOMPARE(m_program->lines(TableauListFile).size(), 2);
 }
 
 void tst_GrandTableau::deleteReportsWriteFailure()
