@@ -1,3 +1,4 @@
+#include "app/help_window.h"
 #include "app/main_window.h"
 #include "app/window_set.h"
 #include "catalogue/catalogue.h"
@@ -11,8 +12,10 @@
 #include <QDir>
 #include <QLabel>
 #include <QListView>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace tessaly;
@@ -391,6 +394,10 @@ void tst_GrandTableau::keys()
     QTest::keyClick(tableau(), Qt::Key_Home);
     QVERIFY(Windows().Form5->isVisible());
     QVERIFY(tableau()->isVisible());
+    tableau()->btHlp->click();
+    QVERIFY(Windows().HelpInfo->isVisible());
+    QVERIFY(
+        Windows().HelpInfo->Memo1->textCursor().selectedText().startsWith(QStringLiteral("- Grand Tableau")));
 
     m_platform->confirmAnswers = {false};
     tableau()->btBewGT->setFocus();
@@ -560,9 +567,15 @@ void tst_GrandTableau::closeBacksUpToMainWindowAndBackupGoesAtEnd()
     tableau()->btSluitprog->click();
     QVERIFY(!tableau()->isVisible());
     QVERIFY(Windows().Form1->isVisible());
+    tableau()->show();
+    QVERIFY(!Windows().Form1->isVisible());
     m_program->write(TableauBackupFile, {Saved});
     m_program->write(TableauListFile, {Saved});
-    Windows().Form1->close();
+    // Esc ends the program from here as well; the backup goes with it.
+    QSignalSpy ends(Windows().Form1, &TForm1::programEnds);
+    QTest::keyClick(tableau(), Qt::Key_Escape);
+    QCOMPARE(ends.count(), 1);
+    QVERIFY(!tableau()->isVisible());
     QVERIFY(!QFileInfo::exists(TableauBackupFile));
     QVERIFY(QFileInfo::exists(TableauListFile));
 }
