@@ -1,5 +1,6 @@
 #include "widgets/controls.h"
 
+#include <QApplication>
 #include <QPushButton>
 
 namespace tessaly {
@@ -15,12 +16,12 @@ QPushButton *MakeButton(QWidget *parent, const char *name, const QString &captio
     return button;
 }
 
-bool PressFocusedButton(QWidget *window)
+bool PressFocusedButton(const QWidget *window)
 {
-    auto *button = qobject_cast<QPushButton *>(window->focusWidget());
-    if (!button || !button->isEnabled())
+    auto *focused = qobject_cast<QPushButton *>(QApplication::focusWidget());
+    if (!focused || focused->window() != window)
         return false;
-    button->click();
+    focused->click();
     return true;
 }
 

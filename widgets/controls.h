@@ -14,9 +14,9 @@ namespace tessaly {
 QPushButton *MakeButton(QWidget *parent, const char *name, const QString &caption, QRect geometry,
                         const QString &hint = {});
 
-// Enter on a focused button of window presses it; false when no button has
-// the focus, so the window can give Enter its own meaning.
-bool PressFocusedButton(QWidget *window);
+// Enter on a focused button of window presses it; false when no button of
+// window has the focus.
+bool PressFocusedButton(const QWidget *window);
 
 // Font colour of a label or check box.
 void SetTextColor(QWidget *widget, const QColor &color);
