@@ -479,6 +479,8 @@ void tst_GrandTableau::openEntryByEnterAndButton()
     QVERIFY(!tableau()->Plaatje[1]->pixmap().isNull());
     QCOMPARE(tableau()->TableauCards[2], 2);
     // Enter on a focused button presses that button.
+    list()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(list()));
     list()->btSluiten->setFocus();
     QTest::keyClick(list()->btSluiten, Qt::Key_Return);
     QVERIFY(!list()->isVisible());
