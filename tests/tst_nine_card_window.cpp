@@ -525,7 +525,8 @@ void tst_NineCardWindow::openedEntries()
 {
     m_program->write(ListFile, {QStringLiteral("01.dec.26 (drie) / 01 02 03"),
                                 QStringLiteral("02.dec.26 *(vijf) / 07 01 02 03 09"),
-                                QStringLiteral("03.dec.26 #(9-Kaart) / 06 04 07 10 11 00 08 05 09")});
+                                QStringLiteral("03.dec.26 #(9-Kaart) / 06 04 07 10 11 00 08 05 09"),
+                                QStringLiteral("04.dec.26 (kapot) / 01 xx 03")});
     TVerleden *list = Windows().Verleden;
     auto open = [list](int row) {
         list->RefreshList();
@@ -558,6 +559,15 @@ void tst_NineCardWindow::openedEntries()
     QVERIFY(nine()->cbKruis->isChecked());
     QCOMPARE(cards(), (QList<int>{0, 0, 0, 1, 2, 3, 0, 0, 0}));
     QCOMPARE(Shared().NineCardOrderIndex, 1);
+
+    // A row that opens nothing still brings a saltire back to order A's plus.
+    stepTo(OrderG);
+    const QList<int> saltire = cards();
+    open(3);
+    QCOMPARE(cards(), saltire);
+    QCOMPARE(nine()->btVolgorde->text(), QStringLiteral("Volgorde A"));
+    QCOMPARE(visibleSlots(), (QList<int>{2, 4, 5, 6, 8}));
+    QVERIFY(nine()->btHoeken->isEnabled() && !nine()->btMidde->isEnabled() && nine()->btWissen->isEnabled());
 }
 
 void tst_NineCardWindow::keys()
