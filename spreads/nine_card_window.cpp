@@ -773,7 +773,8 @@ bool TForm3::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == cbThema && event->type() == QEvent::FocusIn) {
         m_themeMemory = m_edits[5]->text();
-    } else if (watched == btHome && event->type() == QEvent::Enter) {
+    } else if (watched == btHome && (event->type() == QEvent::Enter || event->type() == QEvent::FocusIn)) {
+        // Also on focus, so a keyboard user's screen reader says where the cards go.
         const QString hint = m_edits[1]->text().isEmpty() ? QStringLiteral("3k naar Home + Uittellen")
                                                           : QStringLiteral("9k naar Home + Bonuskaart");
         btHome->setToolTip(hint);
