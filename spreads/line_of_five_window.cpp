@@ -160,12 +160,15 @@ void TForm2::createControls()
     bold.setBold(true);
     Label[3]->setFont(bold);
 
-    btRandom = button("btRandom", QStringLiteral("Rnd"), {RightColumn, 4, 50, 22},
+    btRandom = button("btRandom", QStringLiteral("Rnd"), {RightColumn, 4, 40, 22},
                       QStringLiteral("Trek de Kaarten!"));
     connect(btRandom, &QPushButton::clicked, this, &TForm2::btRandomClick);
-    btTheme = button("btTheme", QStringLiteral("Th"), {RightColumn + 52, 4, 50, 22},
+    btTheme = button("btTheme", QStringLiteral("Th"), {RightColumn + 42, 4, 38, 22},
                      QStringLiteral("Thema's bij 5-Kaart"));
     connect(btTheme, &QPushButton::clicked, this, &TForm2::btThemeClick);
+    btHelp = button("btHelp", QStringLiteral("?"), {RightColumn + 82, 4, 20, 22}, QStringLiteral("Help"));
+    setBoldColour(btHelp, Blue);
+    connect(btHelp, &QPushButton::clicked, this, &TForm2::btHelpClick);
     btWissel = button("btWissel", QStringLiteral("Trefwoord"), {RightColumn, 28, 102, 22},
                       QStringLiteral("Willekeurig Trefwoord"));
     connect(btWissel, &QPushButton::clicked, this, &TForm2::btWisselClick);
@@ -200,13 +203,13 @@ void TForm2::createControls()
     Labels = new QGroupBox(QStringLiteral("Labels"), this);
     Labels->setObjectName(QStringLiteral("Labels"));
     Labels->setAccessibleName(QStringLiteral("Labels"));
-    Labels->setGeometry(RightColumn, 126, 80, 42);
+    Labels->setGeometry(RightColumn, 124, 102, 44);
     m_labelModes = new QButtonGroup(this);
     const QStringList modes = {QStringLiteral("Tit."), QStringLiteral("Tref.")};
     for (int mode = 0; mode < modes.size(); ++mode) {
         auto *radio = new QRadioButton(modes[mode], Labels);
         radio->setAccessibleName(modes[mode]);
-        radio->setGeometry(4 + mode * 36, 18, mode == 0 ? 36 : 42, 19);
+        radio->setGeometry(6 + mode * 46, 20, mode == 0 ? 44 : 50, 19);
         m_labelModes->addButton(radio, mode);
     }
     m_labelModes->button(1)->setChecked(true);
@@ -215,9 +218,6 @@ void TForm2::createControls()
         if (checked)
             LabelsClick();
     });
-    btHelp = button("btHelp", QStringLiteral("?"), {RightColumn + 82, 136, 20, 22}, QStringLiteral("Help"));
-    setBoldColour(btHelp, Blue);
-    connect(btHelp, &QPushButton::clicked, this, &TForm2::btHelpClick);
 
     lbUitkomst = new QLabel(QStringLiteral("Opgeteld"), this);
     lbUitkomst->setObjectName(QStringLiteral("lbUitkomst"));
