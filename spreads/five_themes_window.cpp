@@ -23,6 +23,8 @@ TForm6::TForm6(QWidget *parent)
     setObjectName(QStringLiteral("Form6"));
     setWindowTitle(QStringLiteral("De Vijf Thema's"));
     setFixedSize(ClientWidth, ClientHeight);
+    // The line window keeps the keyboard: its keys must keep working.
+    setAttribute(Qt::WA_ShowWithoutActivating);
     Memo1 = new QPlainTextEdit(this);
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setAccessibleName(QStringLiteral("De Vijf Thema's"));

@@ -437,8 +437,11 @@ void tst_LineOfFiveWindow::copyTextHidesExtrasFirst()
     QCOMPARE(line()->height(), 212);
     QCOMPARE(line()->labelMode(), 1);
     QStringList labels;
-    for (int slot = 1; slot <= 5; ++slot)
-        labels.append(line()->Label[slot]->text());
+    const QList<int> line = {30, 10, 5, 36, 1};
+    for (int slot = 1; slot <= 5; ++slot) {
+        labels.append(this->line()->Label[slot]->text());
+        QVERIFY(isKeywordOf(labels.last(), line[slot - 1]));
+    }
     QCOMPARE(m_platform->clipboardText,
              QStringLiteral("Mijn Kaartjes voor 8-12-2026: \r\r"
                             "30) Lelie - 10) Zeisen - 05) Boom - 36) Kruis - 01) Ruiter\r") +
