@@ -65,6 +65,8 @@ private slots:
     void saveFiveAndNine_data();
     void saveFiveAndNine();
     void secondSaveRefused();
+    void arrowKeys_data();
+    void arrowKeys();
     void keys();
     void deleteWhileTypingEmptiesLine();
     void enterPressesFocusedButton();
@@ -87,6 +89,10 @@ private:
     void openFromMain(int a, int b, int c);
     void type(int slot, const QString &text);
     void setLine(const QList<int> &cards);
+    // Opened from the main window, then the line typed in.
+    void openLine(const QList<int> &cards, bool expanded = false);
+    // The three-card window's ">>5".
+    void threeCardToLine();
     QList<int> cards(int first = 1, int last = 5) const;
     QStringList texts(int first = 1, int last = 5) const;
 
@@ -131,6 +137,27 @@ void tst_LineOfFiveWindow::setLine(const QList<int> &values)
         type(i, QString::number(values[i - 1]));
 }
 
+void tst_LineOfFiveWindow::openLine(const QList<int> &values, bool expanded)
+{
+    openFromMain(1, 2, 3);
+    setLine(values);
+    if (expanded)
+        line()->btPlus->click();
+}
+
+void tst_LineOfFiveWindow::threeCardToLine()
+{
+    TForm4 *three = Windows().Form4;
+    if (auto *go = three->findChild<QPushButton *>(QStringLiteral("btGo5"))) {
+        go->click();
+        return;
+    }
+    // Until the three-card window has its button: what the button does.
+    Shared().LastSpreadKind = 4;
+    three->hide();
+    line()->show();
+}
+
 QList<int> tst_LineOfFiveWindow::cards(int first, int last) const
 {
     QList<int> result;
@@ -172,8 +199,7 @@ void tst_LineOfFiveWindow::openFromMainWindow()
 
 void tst_LineOfFiveWindow::workedLineExtraCards()
 {
-    openFromMain(1, 2, 3);
-    setLine({30, 10, 5, 36, 1});
+    openLine({30, 10, 5, 36, 1});
     QCOMPARE(title(), QStringLiteral("Lijn van 5"));
     QCOMPARE(line()->lbUitkomst->text(), QStringLiteral("10) Zeisen"));
     line()->btPlus->click();
@@ -197,8 +223,7 @@ void tst_LineOfFiveWindow::workedLineExtraCards()
 
 void tst_LineOfFiveWindow::shiftTogglesAndHidingZeroesExtras()
 {
-    openFromMain(1, 2, 3);
-    setLine({30, 10, 5, 36, 1});
+    openLine({30, 10, 5, 36, 1});
     QTest::keyClick(edit(2), Qt::Key_Shift);
     QVERIFY(Shared().LineExpanded);
     QVERIFY(Windows().Verleden->cbNegenK->isChecked());
@@ -216,9 +241,7 @@ void tst_LineOfFiveWindow::shiftTogglesAndHidingZeroesExtras()
 
 void tst_LineOfFiveWindow::extraCardsKeepTypedCardUntilRecount()
 {
-    openFromMain(1, 2, 3);
-    setLine({30, 10, 5, 36, 1});
-    line()->btPlus->click();
+    openLine({30, 10, 5, 36, 1}, true);
     type(7, QStringLiteral("7"));
     QCOMPARE(cards(6, 9), QList<int>({4, 7, 5, 1}));
     QCOMPARE(line()->lbUitkomst->text(), CardTitle(countOut(82 + 4 + 7 + 5 + 1)));
@@ -233,9 +256,7 @@ void tst_LineOfFiveWindow::extraCardsKeepTypedCardUntilRecount()
 
 void tst_LineOfFiveWindow::emptyExtraCards()
 {
-    openFromMain(1, 2, 3);
-    setLine({30, 10, 5, 36, 1});
-    line()->btPlus->click();
+    openLine({30, 10, 5, 36, 1}, true);
     line()->btWis4->click();
     QCOMPARE(texts(6, 9), QStringList({"", "", "", ""}));
     QCOMPARE(title(), QStringLiteral("Lijn van 5 + 4 kaarten"));
@@ -245,8 +266,7 @@ void tst_LineOfFiveWindow::emptyExtraCards()
 
 void tst_LineOfFiveWindow::orderStepsThroughWindow()
 {
-    openFromMain(1, 2, 3);
-    setLine({1, 2, 3, 4, 5});
+    openLine({1, 2, 3, 4, 5});
     QCOMPARE(line()->btVolg->text(), QStringLiteral("V1"));
     const QList<QStringList> arrangements = {{"4", "2", "1", "3", "5"},
                                              {"2", "5", "4", "1", "3"},
@@ -272,9 +292,7 @@ void tst_LineOfFiveWindow::orderStepsThroughWindow()
 
 void tst_LineOfFiveWindow::orderStepKeepsExtraCards()
 {
-    openFromMain(1, 2, 3);
-    setLine({1, 2, 3, 4, 5});
-    line()->btPlus->click();
+    openLine({1, 2, 3, 4, 5}, true);
     QCOMPARE(texts(6, 9), QStringList({"3", "5", "7", "9"}));
     line()->btVolg->click();
     QCOMPARE(texts(), QStringList({"4", "2", "1", "3", "5"}));
@@ -340,8 +358,7 @@ void tst_LineOfFiveWindow::labelAndPairOnEmptySlot()
 {
     QFETCH(QString, slotText);
     QFETCH(QStringList, messages);
-    openFromMain(1, 2, 3);
-    setLine({5, 16, 7, 8, 9});
+    openLine({5, 16, 7, 8, 9});
     type(2, slotText);
     Shared().SpreadSaved = true;
     const QString label = line()->Label[2]->text();
@@ -374,9 +391,7 @@ void tst_LineOfFiveWindow::pairButtonsOpenCombination()
 {
     QFETCH(int, button);
     QFETCH(QString, key);
-    openFromMain(1, 2, 3);
-    setLine({5, 16, 7, 8, 29});
-    line()->btPlus->click();
+    openLine({5, 16, 7, 8, 29}, true);
     QCOMPARE(texts(6, 9), QStringList({"21", "23", "15", "1"}));
     line()->btCom[button]->click();
     QCOMPARE(Shared().CurrentPairKey, key);
@@ -411,8 +426,7 @@ void tst_LineOfFiveWindow::randomGivesFiveDifferentCards()
 
 void tst_LineOfFiveWindow::labelModes()
 {
-    openFromMain(1, 2, 3);
-    setLine({30, 10, 5, 36, 1});
+    openLine({30, 10, 5, 36, 1});
     type(4, QString());
     line()->setLabelMode(0);
     QCOMPARE(line()->Label[1]->text(), QStringLiteral("30) Lelie"));
@@ -428,8 +442,7 @@ void tst_LineOfFiveWindow::labelModes()
 
 void tst_LineOfFiveWindow::copyTextHidesExtrasFirst()
 {
-    openFromMain(1, 2, 3);
-    setLine({30, 10, 5, 36, 1});
+    openLine({30, 10, 5, 36, 1});
     line()->setLabelMode(0);
     line()->btPlus->click();
     line()->btKopie->click();
@@ -478,8 +491,7 @@ void tst_LineOfFiveWindow::saveFiveAndNine()
     QFETCH(bool, expanded);
     QFETCH(QString, remark);
     QFETCH(QString, entry);
-    openFromMain(1, 2, 3);
-    setLine({30, 10, 5, 36, 1});
+    openLine({30, 10, 5, 36, 1});
     if (expanded)
         line()->btPlus->click();
     type(4, QStringLiteral("0"));
@@ -509,24 +521,38 @@ void tst_LineOfFiveWindow::secondSaveRefused()
     QVERIFY(!Shared().SpreadSaved);
 }
 
+void tst_LineOfFiveWindow::arrowKeys_data()
+{
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("to");
+    QTest::newRow("left from the first wraps") << 1 << int(Qt::Key_Left) << 5;
+    QTest::newRow("left") << 3 << int(Qt::Key_Left) << 2;
+    QTest::newRow("right from the last wraps") << 5 << int(Qt::Key_Right) << 1;
+    QTest::newRow("right") << 1 << int(Qt::Key_Right) << 2;
+    QTest::newRow("up from the first extra wraps") << 6 << int(Qt::Key_Up) << 9;
+    QTest::newRow("up") << 8 << int(Qt::Key_Up) << 7;
+    QTest::newRow("down from the last extra wraps") << 9 << int(Qt::Key_Down) << 6;
+    QTest::newRow("down") << 6 << int(Qt::Key_Down) << 7;
+    QTest::newRow("up in the line does nothing") << 2 << int(Qt::Key_Up) << 2;
+}
+
+void tst_LineOfFiveWindow::arrowKeys()
+{
+    QFETCH(int, from);
+    QFETCH(int, key);
+    QFETCH(int, to);
+    openFromMain(1, 2, 3);
+    line()->btPlus->click();
+    edit(from)->setFocus();
+    QTest::keyClick(edit(from), Qt::Key(key));
+    QVERIFY(focused(to));
+}
+
 void tst_LineOfFiveWindow::keys()
 {
     openFromMain(1, 2, 3);
-    edit(1)->setFocus();
-    QTest::keyClick(edit(1), Qt::Key_Left);
-    QVERIFY(focused(5));
-    QTest::keyClick(edit(5), Qt::Key_Right);
-    QVERIFY(focused(1));
-    QTest::keyClick(edit(1), Qt::Key_Right);
-    QVERIFY(focused(2));
     line()->btPlus->click();
-    edit(6)->setFocus();
-    QTest::keyClick(edit(6), Qt::Key_Up);
-    QVERIFY(focused(9));
-    QTest::keyClick(edit(9), Qt::Key_Down);
-    QVERIFY(focused(6));
-    QTest::keyClick(edit(6), Qt::Key_Down);
-    QVERIFY(focused(7));
     // End opens the list on the window's own kinds, without the file check.
     QTest::keyClick(edit(7), Qt::Key_End);
     QVERIFY(Windows().Verleden->isVisible());
@@ -536,11 +562,12 @@ void tst_LineOfFiveWindow::keys()
     // Without a list file "Lst" says so.
     line()->btOpen->click();
     QCOMPARE(m_platform->messages, QStringList{"Er zijn nog geen vragen bewaard!"});
-    // Home steps back without closing: the kind stays.
-    Shared().LastSpreadKind = 5;
+    // Home steps back without the close handling, which would set kind 5.
+    Shared().LastSpreadKind = 4;
     QTest::keyClick(edit(7), Qt::Key_Home);
     QVERIFY(!line()->isVisible());
     QVERIFY(main()->isVisible());
+    QCOMPARE(Shared().LastSpreadKind, 4);
 }
 
 void tst_LineOfFiveWindow::deleteWhileTypingEmptiesLine()
@@ -568,8 +595,7 @@ void tst_LineOfFiveWindow::enterPressesFocusedButton()
 
 void tst_LineOfFiveWindow::themesWindow()
 {
-    openFromMain(1, 2, 3);
-    setLine({1, 2, 1, 4, 36});
+    openLine({1, 2, 1, 4, 36});
     TForm6 *themes = Windows().Form6;
     line()->btTheme->click();
     QVERIFY(themes->isVisible());
@@ -616,13 +642,7 @@ void tst_LineOfFiveWindow::mainToThreeToLine()
     three->Edit(1)->setText(QStringLiteral("20"));
     three->Edit(2)->setText(QStringLiteral("21"));
     three->Edit(3)->clear();
-    if (auto *go = three->findChild<QPushButton *>(QStringLiteral("btGo5")))
-        go->click();
-    else {
-        Shared().LastSpreadKind = 4;
-        three->hide();
-        line()->show();
-    }
+    threeCardToLine();
     QVERIFY(line()->isVisible());
     QCOMPARE(three->Edit(3)->text(), QStringLiteral("0"));
     QCOMPARE(cards(), QList<int>({20, 21, 0, 12, 23}));
@@ -644,13 +664,7 @@ void tst_LineOfFiveWindow::lineToThreeAndBack()
     three->Edit(1)->setText(QStringLiteral("30"));
     three->Edit(2)->setText(QStringLiteral("7"));
     three->Edit(3)->setText(QStringLiteral("5"));
-    if (auto *go = three->findChild<QPushButton *>(QStringLiteral("btGo5")))
-        go->click();
-    else {
-        Shared().LastSpreadKind = 4;
-        three->hide();
-        line()->show();
-    }
+    threeCardToLine();
     QCOMPARE(cards(), QList<int>({30, 7, 5, 36, 1}));
 }
 
@@ -679,9 +693,7 @@ void tst_LineOfFiveWindow::allNineToSquareAndBack()
 {
     QFETCH(bool, changed);
     QFETCH(QString, title);
-    openFromMain(1, 2, 3);
-    setLine({30, 10, 5, 36, 1});
-    line()->btPlus->click();
+    openLine({30, 10, 5, 36, 1}, true);
     type(9, QString());
     line()->btVolg->click();
     line()->btGoExtra->click();
