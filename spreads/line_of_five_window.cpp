@@ -8,6 +8,7 @@
 #include "catalogue/card_picture.h"
 #include "catalogue/card_slots.h"
 #include "combos/combination_window.h"
+#include "combos/pair_key.h"
 #include "saved/list_window.h"
 #include "saved/save_spread.h"
 #include "saved/saved_list.h"
@@ -458,7 +459,7 @@ void TForm2::LabelClick(int slot)
     bool number = false;
     const int card = text.toInt(&number);
     if (!number) {
-        Platform::instance().message(QStringLiteral("'%1' is not a valid integer value").arg(text));
+        Platform::instance().message(NotANumberMessage(text));
         return;
     }
     // A slot holding 0 has no keywords to draw from.
@@ -475,20 +476,7 @@ void TForm2::LabelClick(int slot)
 
 void TForm2::PairClick(int first)
 {
-    const QString a = m_edits[first]->text();
-    const QString b = m_edits[first + 1]->text();
-    for (const QString &text : {a, b}) {
-        bool number = false;
-        text.toInt(&number);
-        if (!number) {
-            Platform::instance().message(QStringLiteral("'%1' is not a valid integer value").arg(text));
-            return;
-        }
-    }
-    if (a.toInt() == b.toInt())
-        return;
-    const auto padded = [](const QString &text) { return text.size() == 1 ? u'0' + text : text; };
-    Windows().Form5->LookUpCards(padded(a), padded(b));
+    Windows().Form5->LookUpSlots(m_edits[first]->text(), m_edits[first + 1]->text());
 }
 
 void TForm2::btRandomClick()
@@ -822,11 +810,7 @@ bool TForm2::FormKeyDown(QKeyEvent *event)
         return false;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        if (auto *focused = qobject_cast<QPushButton *>(focusWidget())) {
-            focused->click();
-            return true;
-        }
-        return false;
+        return PressFocusedButton(this);
     default:
         return SpreadWindow::FormKeyDown(event);
     }

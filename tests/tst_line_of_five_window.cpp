@@ -588,6 +588,8 @@ void tst_LineOfFiveWindow::deleteWhileTypingEmptiesLine()
 void tst_LineOfFiveWindow::enterPressesFocusedButton()
 {
     openFromMain(1, 2, 3);
+    line()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(line()));
     line()->btPlus->setFocus();
     QTest::keyClick(line()->btPlus, Qt::Key_Return);
     QVERIFY(Shared().LineExpanded);
