@@ -176,7 +176,13 @@ QStringList tst_LineOfFiveWindow::texts(int first, int last) const
 
 void tst_LineOfFiveWindow::openFromMainWindow()
 {
+    // Left over from a duplicate search in the list window.
+    TVerleden *list = Windows().Verleden;
+    list->btDubbel->setText(QStringLiteral("Reset"));
+    list->btZoek->setEnabled(false);
     openFromMain(3, 9, 14);
+    QCOMPARE(list->btDubbel->text(), QStringLiteral("3Dubbel?"));
+    QVERIFY(list->btZoek->isEnabled());
     QCOMPARE(QList<int>(Shared().MainSlotCards.begin() + 1, Shared().MainSlotCards.begin() + 7),
              QList<int>({3, 9, 14, 26, 12, 23}));
     QCOMPARE(cards(), QList<int>({3, 9, 14, 12, 23}));
@@ -644,7 +650,11 @@ void tst_LineOfFiveWindow::mainToThreeToLine()
     three->Edit(1)->setText(QStringLiteral("20"));
     three->Edit(2)->setText(QStringLiteral("21"));
     three->Edit(3)->clear();
+    // A save in the three-card window counts here too.
+    Shared().CarrySaved = true;
     threeCardToLine();
+    QVERIFY(Shared().SpreadSaved);
+    QVERIFY(!Shared().CarrySaved);
     QVERIFY(line()->isVisible());
     QCOMPARE(three->Edit(3)->text(), QStringLiteral("0"));
     QCOMPARE(cards(), QList<int>({20, 21, 0, 12, 23}));
