@@ -686,11 +686,14 @@ void tst_LineOfFiveWindow::toNineCross()
     type(4, QString());
     line()->btGoNine->click();
     QCOMPARE(texts(), QStringList({"3", "9", "14", "0", "23"}));
-    QVERIFY(Shared().LineToNineCross);
-    QVERIFY(!Shared().LineToNineSquare);
     QCOMPARE(Shared().LastSpreadKind, 8);
     QVERIFY(!line()->isVisible());
-    QVERIFY(Windows().Form3->isVisible());
+    TForm3 *nine = Windows().Form3;
+    QVERIFY(nine->isVisible());
+    // The five cards stand in the cross: across the middle, above and below.
+    for (int slot = 1; slot <= 5; ++slot)
+        QCOMPARE(ReadCardEntryText(nine->Edit(SquarePositionOfLineSlot[slot])->text()).card,
+                 ReadCardEntryText(edit(slot)->text()).card);
 }
 
 void tst_LineOfFiveWindow::allNineToSquareAndBack_data()
@@ -711,11 +714,13 @@ void tst_LineOfFiveWindow::allNineToSquareAndBack()
     line()->btGoExtra->click();
     QCOMPARE(edit(9)->text(), QStringLiteral("0"));
     QCOMPARE(Shared().LineCardsText, QStringLiteral("3610305141550"));
-    QVERIFY(!Shared().LineToNineCross);
-    QVERIFY(Shared().LineToNineSquare);
     QCOMPARE(Shared().LastSpreadKind, 8);
     TForm3 *nine = Windows().Form3;
     QVERIFY(nine->isVisible());
+    // All nine stand in the square.
+    for (int slot = 1; slot <= 9; ++slot)
+        QCOMPARE(ReadCardEntryText(nine->Edit(SquarePositionOfLineSlot[slot])->text()).card,
+                 ReadCardEntryText(edit(slot)->text()).card);
 
     // The nine-card window lays the square and hands it back ("< 5-Kaart").
     for (int slot = 1; slot <= 9; ++slot)
