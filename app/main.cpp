@@ -3,6 +3,7 @@
 #include "app/window_set.h"
 
 #include <QApplication>
+#include <QLockFile>
 
 #include <cstdio>
 
@@ -43,6 +44,11 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationVersion(QStringLiteral(TESSALY_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("nl.tessaly.TessalyStudie"));
+    QLockFile lock(QString::fromLatin1(tessaly::DirectoryLockName));
+    if (!tessaly::LockWorkingDirectory(lock)) {
+        tessaly::ShowAlreadyOpen();
+        return 1;
+    }
     tessaly::StartProgram(app);
     const int result = app.exec();
     tessaly::DestroyWindows();
