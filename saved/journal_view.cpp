@@ -1,0 +1,53 @@
+#include "saved/journal_view.h"
+
+#include "app/platform.h"
+
+#include <QAbstractButton>
+#include <QListView>
+#include <QPushButton>
+#include <QStringListModel>
+
+namespace tessaly {
+
+QListView *MakeJournalView(QWidget *parent, const char *name, QRect geometry, QStringListModel *model)
+{
+    auto *view = new QListView(parent);
+    view->setObjectName(QLatin1String(name));
+    view->setGeometry(geometry);
+    view->setModel(model);
+    view->setUniformItemSizes(true);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    QFont fixed(QStringLiteral("Liberation Mono"));
+    fixed.setStyleHint(QFont::TypeWriter);
+    fixed.setPixelSize(12);
+    view->setFont(fixed);
+    return view;
+}
+
+void CopyRows(const QStringList &rows)
+{
+    QString text;
+    for (const QString &row : rows)
+        text += row + QStringLiteral("\r\n");
+    Platform::instance().setClipboardText(text);
+}
+
+bool PressFocusedButton(QWidget *window)
+{
+    auto *button = qobject_cast<QPushButton *>(window->focusWidget());
+    if (!button || !button->isEnabled() || !button->isVisible())
+        return false;
+    button->click();
+    return true;
+}
+
+void NameButtons(QWidget *window)
+{
+    for (QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
+        button->setAccessibleName(QString(button->text()).remove(u'&').trimmed());
+        button->setAccessibleDescription(button->toolTip());
+    }
+}
+
+} // namespace tessaly
