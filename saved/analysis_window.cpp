@@ -13,12 +13,16 @@
 
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QStringListModel>
+
+#include <algorithm>
 
 namespace tessaly {
 
@@ -30,7 +34,7 @@ QRadioButton *presentation(QWidget *parent, const char *name, const QString &cap
 {
     auto *radio = new QRadioButton(caption, parent);
     radio->setObjectName(QLatin1String(name));
-    radio->setGeometry(8, top, 150, 19);
+    radio->setGeometry(8, top, 156, 19);
     return radio;
 }
 
@@ -49,7 +53,6 @@ TAnalyseBox::TAnalyseBox(QWidget *parent)
 {
     setObjectName(QStringLiteral("AnalyseBox"));
     setWindowTitle(QStringLiteral("Analyse"));
-    setFixedSize(330, 470);
     createControls();
     NameButtons(this);
     setYear({});
@@ -73,28 +76,35 @@ void TAnalyseBox::createControls()
 
     m_model = new QStringListModel(this);
     lbAnalyse = MakeJournalView(this, "lbAnalyse", {8, 60, 314, 296}, m_model);
-    // Two columns of eighteen cards, read top to bottom.
+    // Two columns of eighteen cards, read top to bottom: a grid of fixed
+    // cells, and a list just high enough for eighteen of them.
     lbAnalyse->setFlow(QListView::TopToBottom);
     lbAnalyse->setWrapping(true);
-    lbAnalyse->setResizeMode(QListView::Adjust);
-    lbAnalyse->setSpacing(1);
+    lbAnalyse->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    const int rowHeight = lbAnalyse->fontMetrics().height() + 2;
+    const int frame = lbAnalyse->frameWidth();
+    lbAnalyse->setGridSize(QSize((314 - 2 * frame) / 2 - 1, rowHeight));
+    lbAnalyse->setFixedHeight(CardCount / 2 * rowHeight + 2 * frame + rowHeight / 2);
     lbAnalyse->setSelectionMode(QAbstractItemView::SingleSelection);
     lbAnalyse->setAccessibleName(QStringLiteral("Aantal per kaart"));
     connect(lbAnalyse, &QListView::doubleClicked, this, &TAnalyseBox::btSelectClick);
 
-    btSelect = flatButton(this, "btSelect", QStringLiteral("Filter Select"), {8, 364, 90, 25},
+    // The rest goes below the list, whose height follows the font.
+    int y = lbAnalyse->geometry().bottom() + 8;
+    btSelect = flatButton(this, "btSelect", QStringLiteral("Filter Select"), {8, y, 90, 25},
                           QStringLiteral("Filter Kaartnummer naar nieuwe lijst"));
     connect(btSelect, &QPushButton::clicked, this, &TAnalyseBox::btSelectClick);
-    btFilter = flatButton(this, "btFilter", AllYears, {106, 364, 90, 25}, QStringLiteral("Filter Jaartal"));
+    btFilter = flatButton(this, "btFilter", AllYears, {106, y, 90, 25}, QStringLiteral("Filter Jaartal"));
     connect(btFilter, &QPushButton::clicked, this, &TAnalyseBox::btFilterClick);
-    btLess = flatButton(this, "btLess", QStringLiteral("<<<"), {204, 364, 55, 25}, QStringLiteral("Eerder"));
+    btLess = flatButton(this, "btLess", QStringLiteral("<<<"), {204, y, 55, 25}, QStringLiteral("Eerder"));
     connect(btLess, &QPushButton::clicked, this, &TAnalyseBox::btLessClick);
-    btMore = flatButton(this, "btMore", QStringLiteral(">>>"), {267, 364, 55, 25}, QStringLiteral("Later"));
+    btMore = flatButton(this, "btMore", QStringLiteral(">>>"), {267, y, 55, 25}, QStringLiteral("Later"));
     connect(btMore, &QPushButton::clicked, this, &TAnalyseBox::btMoreClick);
 
-    rbDef = presentation(this, "rbDef", QStringLiteral("Standaard"), 398);
-    rbToon = presentation(this, "rbToon", QStringLiteral("Toon Kaartnummers"), 419);
-    rbSort = presentation(this, "rbSort", QStringLiteral("Sorteer Kaartnummer"), 440);
+    y += 34;
+    rbDef = presentation(this, "rbDef", QStringLiteral("Standaard"), y);
+    rbToon = presentation(this, "rbToon", QStringLiteral("Toon Kaartnummers"), y + 21);
+    rbSort = presentation(this, "rbSort", QStringLiteral("Sorteer Kaartnummer"), y + 42);
     rbDef->setChecked(true);
     auto *presentations = new QButtonGroup(this);
     for (QRadioButton *radio : {rbDef, rbToon, rbSort})
@@ -105,15 +115,29 @@ void TAnalyseBox::createControls()
             RefreshAnalysis();
     });
 
-    btReset = MakeButton(this, "btReset", QStringLiteral("Reset"), {160, 436, 76, 25});
+    btReset = MakeButton(this, "btReset", QStringLiteral("Reset"), {172, y + 38, 72, 25});
     connect(btReset, &QPushButton::clicked, this, &TAnalyseBox::btResetClick);
-    OKButton = MakeButton(this, "OKButton", QStringLiteral("Sluit"), {246, 436, 76, 25});
+    OKButton = MakeButton(this, "OKButton", QStringLiteral("Sluit"), {250, y + 38, 72, 25});
     OKButton->setDefault(true);
     connect(OKButton, &QPushButton::clicked, this, &QWidget::close);
+    setFixedSize(330, y + 72);
 }
 
 void TAnalyseBox::showEvent(QShowEvent *event)
 {
+    if (!m_placed) {
+        // Left of the main window, so the selection fits beside it.
+        const QWidget *main = Windows().Form1;
+        const QScreen *screen = QGuiApplication::primaryScreen();
+        if (main && screen) {
+            const QRect free = screen->availableGeometry();
+            const QRect frame = main->frameGeometry();
+            move(std::max(free.left(), frame.left() - frameGeometry().width() - 8),
+                 std::clamp(frame.top(), free.top(),
+                            std::max(free.top(), free.bottom() - frameGeometry().height())));
+        }
+        m_placed = true;
+    }
     QWidget::showEvent(event);
     if (!event->spontaneous())
         RefreshAnalysis();

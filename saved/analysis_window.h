@@ -72,6 +72,7 @@ private:
 
     QStringListModel *m_model = nullptr;
     QString m_year;
+    bool m_placed = false;
 };
 
 } // namespace tessaly

@@ -46,7 +46,7 @@ TBewerk::TBewerk(QWidget *parent)
     btBack = MakeButton(this, "btBack", QStringLiteral("Herstel Backup"), {8, 378, 110, 25});
     connect(btBack, &QPushButton::clicked, this, &TBewerk::RestoreBackup);
     btLijn = MakeButton(this, "btLijn", QStringLiteral("Bewerk Datum / Decknr / Opm. / Kaartnr."),
-                        {126, 378, 250, 25}, QStringLiteral("Lijst wordt niet gesorteerd / Let op de codes"));
+                        {126, 378, 280, 25}, QStringLiteral("Lijst wordt niet gesorteerd / Let op de codes"));
     connect(btLijn, &QPushButton::clicked, this, &TBewerk::EditWholeLine);
     btSluit = MakeButton(this, "btSluit", QStringLiteral("Sluit"), {472, 378, 80, 25});
     connect(btSluit, &QPushButton::clicked, this, &QWidget::close);
@@ -56,6 +56,12 @@ TBewerk::TBewerk(QWidget *parent)
 
 void TBewerk::showEvent(QShowEvent *event)
 {
+    if (!m_placed) {
+        // Where the list window was.
+        if (const QWidget *list = Windows().Verleden)
+            move(list->geometry().center() - rect().center());
+        m_placed = true;
+    }
     QWidget::showEvent(event);
     if (!event->spontaneous())
         FormShow();

@@ -45,6 +45,7 @@ private:
     bool FormKeyDown(int key);
 
     QStringListModel *m_model = nullptr;
+    bool m_placed = false;
 };
 
 } // namespace tessaly
