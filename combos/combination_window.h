@@ -2,7 +2,13 @@
 
 #include <QWidget>
 
+class QKeyEvent;
+class QLabel;
 class QLineEdit;
+class QListView;
+class QPlainTextEdit;
+class QPushButton;
+class QStringListModel;
 
 namespace tessaly {
 
@@ -16,19 +22,66 @@ public:
     explicit TForm5(QWidget *parent = nullptr);
 
     // Shows the window and looks up Shared().CurrentPairKey; the caller has
-    // put the key's two numbers into edKaart1 and edKaart2.
+    // put the key's two numbers into edKaart1 and edKaart2. A key that is not
+    // a pair changes nothing.
     void LookUpPair();
     // The pair buttons: a and b are two-digit card texts ("05", "16"); sets
     // the key and both fields, then looks the pair up.
     void LookUpCards(const QString &a, const QString &b);
+    // A pair button between two slots, given the slots' texts as typed ("5",
+    // "16"): equal numbers do nothing, an empty slot is reported as not a
+    // number, anything else is padded and looked up as LookUpCards.
+    void LookUpSlots(const QString &first, const QString &second);
     // Shows the window as it stands, without a lookup.
     void ShowWithoutLookup();
     // A nine-card picture click: the slot's text goes to the field whose turn
     // it is (PairPickToA / PairPickToB); nothing is looked up.
     void PickCard(const QString &slotText);
 
+    // The buttons.
+    void btZoekopClick();
+    void btWisselClick();
+    void btWissenClick();
+    void btSluitClick();
+
+    // The lines each area shows.
+    QStringList cardALines() const;
+    QStringList cardBLines() const;
+
     QLineEdit *edKaart1 = nullptr;
     QLineEdit *edKaart2 = nullptr;
+    QListView *ListBox1 = nullptr;
+    QListView *ListBox2 = nullptr;
+    QLabel *Label1 = nullptr;
+    QLabel *Label2 = nullptr;
+    QLabel *Label3 = nullptr;
+    QLabel *Label4 = nullptr;
+    QLabel *Label5 = nullptr;
+    QPlainTextEdit *MeCom = nullptr;
+    QPlainTextEdit *Memo = nullptr;
+    QPushButton *btWissen = nullptr;
+    QPushButton *btWissel = nullptr;
+    QPushButton *btZoekop = nullptr;
+    QPushButton *btSluit = nullptr;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void createControls();
+    void FormShow();
+    void FormClose();
+    bool FormKeyDown(QKeyEvent *event);
+    void showBeside();
+    const QWidget *workingWindow() const;
+    QPoint placeBeside(const QWidget *anchor) const;
+    void clearTexts();
+
+    QStringListModel *m_cardA = nullptr;
+    QStringListModel *m_cardB = nullptr;
+    bool m_placed = false;
 };
 
 } // namespace tessaly

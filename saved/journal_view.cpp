@@ -4,7 +4,6 @@
 
 #include <QAbstractButton>
 #include <QListView>
-#include <QPushButton>
 #include <QStringListModel>
 
 namespace tessaly {
@@ -31,15 +30,6 @@ void CopyRows(const QStringList &rows)
     for (const QString &row : rows)
         text += row + QStringLiteral("\r\n");
     Platform::instance().setClipboardText(text);
-}
-
-bool PressFocusedButton(QWidget *window)
-{
-    auto *button = qobject_cast<QPushButton *>(window->focusWidget());
-    if (!button || !button->isEnabled() || !button->isVisible())
-        return false;
-    button->click();
-    return true;
 }
 
 void NameButtons(QWidget *window)

@@ -17,9 +17,6 @@ QListView *MakeJournalView(QWidget *parent, const char *name, QRect geometry, QS
 // Each row followed by CR LF, onto the clipboard.
 void CopyRows(const QStringList &rows);
 
-// Enter on a focused button presses it; true when it did.
-bool PressFocusedButton(QWidget *window);
-
 // Buttons and check boxes of the window are named by their caption without
 // "&" for screen readers, and described by their hint.
 void NameButtons(QWidget *window);

@@ -1,14 +1,21 @@
 #pragma once
 
 #include "app/spread_window.h"
+#include "spreads/three_card_spread.h"
 
 #include <array>
 
+class QButtonGroup;
+class QGroupBox;
+class QLabel;
 class QLineEdit;
+class QPushButton;
 
 namespace tessaly {
 
-// The three-card spread window.
+class TGradientPanel;
+
+// The three-card spread window: three day cards and their counted-out sum.
 class TForm4 : public SpreadWindow
 {
     Q_OBJECT
@@ -19,8 +26,60 @@ public:
     // Entry field i (1..3) of the window's card slots.
     QLineEdit *Edit(int i) const { return m_edits[i]; }
 
+    // 0 "Titels", 1 "Trefwoord"; setting a different mode runs its click
+    // handling.
+    int labelMode() const;
+    void setLabelMode(int mode);
+
+    void ShowKeywordLabels();
+    void ShowTitleLabels();
+    void btRandomClick();
+    void btWisselClick();
+    void btKopieClick();
+    void btScreenClick();
+    void btBewaarClick();
+    void btOpenClick();
+    void btGo5Click();
+    void btWis3Click();
+    // The pair buttons: slots first and first + 1.
+    void PairClick(int first);
+
+    // Slots 1..3, index 0 for slot 1.
+    ThreeSlots ThreeCards{};
+    CardNumber ThreeResult = 36;
+
+    std::array<QLabel *, 4> Image{};
+    std::array<QLabel *, 4> Label{};
+    QLabel *lbUitkomst = nullptr;
+    QGroupBox *Labels = nullptr;
+    QPushButton *btRandom = nullptr;
+    QPushButton *btWissel = nullptr;
+    QPushButton *btKopie = nullptr;
+    QPushButton *btScreen = nullptr;
+    QPushButton *btBewaar = nullptr;
+    QPushButton *btOpen = nullptr;
+    QPushButton *btGo5 = nullptr;
+    QPushButton *btWis3 = nullptr;
+    QPushButton *btCom1 = nullptr;
+    QPushButton *btCom2 = nullptr;
+
+protected:
+    void FormShow() override;
+    void FormClose() override;
+    bool FormKeyDown(QKeyEvent *event) override;
+
 private:
+    void createControls();
+    void EditChange(int i);
+    void showPicture(int i);
+    void Recount();
+    void LabelsClick();
+    void showThreeCardKinds();
+    void openListOnThreeCards();
+
     std::array<QLineEdit *, 4> m_edits{};
+    TGradientPanel *m_background = nullptr;
+    QButtonGroup *m_labelModes = nullptr;
 };
 
 } // namespace tessaly

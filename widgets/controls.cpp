@@ -1,5 +1,6 @@
 #include "widgets/controls.h"
 
+#include <QApplication>
 #include <QPushButton>
 
 namespace tessaly {
@@ -13,6 +14,15 @@ QPushButton *MakeButton(QWidget *parent, const char *name, const QString &captio
     button->setToolTip(hint);
     button->setAutoDefault(false);
     return button;
+}
+
+bool PressFocusedButton(const QWidget *window)
+{
+    auto *focused = qobject_cast<QPushButton *>(QApplication::focusWidget());
+    if (!focused || focused->window() != window)
+        return false;
+    focused->click();
+    return true;
 }
 
 void SetTextColor(QWidget *widget, const QColor &color)

@@ -14,6 +14,10 @@ namespace tessaly {
 QPushButton *MakeButton(QWidget *parent, const char *name, const QString &caption, QRect geometry,
                         const QString &hint = {});
 
+// Enter on a focused button of window presses it; false when no button of
+// window has the focus.
+bool PressFocusedButton(const QWidget *window);
+
 // Font colour of a label or check box.
 void SetTextColor(QWidget *widget, const QColor &color);
 
