@@ -189,17 +189,6 @@ void TAnalyseBox::setYear(const QString &year)
     btFilter->setAccessibleName(year.isEmpty() ? AllYears : QStringLiteral("Filter Jaar ") + year);
 }
 
-std::optional<QStringList> TAnalyseBox::readList()
-{
-    if (!FileExists(ListFile))
-        return std::nullopt;
-    QString error;
-    std::optional<QStringList> lines = ReadLines(ListFile, &error);
-    if (!lines)
-        Platform::instance().message(error);
-    return lines;
-}
-
 void TAnalyseBox::showCounts(const CardCounts &counts)
 {
     QStringList texts;
@@ -224,7 +213,7 @@ void TAnalyseBox::RefreshAnalysis()
 
 void TAnalyseBox::RunAnalysis()
 {
-    const std::optional<QStringList> lines = readList();
+    const std::optional<QStringList> lines = ReadJournal();
     if (!lines)
         return;
     Windows().Verleden->close();
@@ -237,7 +226,7 @@ void TAnalyseBox::RunAnalysis()
 void TAnalyseBox::CountYear()
 {
     int entries = 0;
-    if (const std::optional<QStringList> lines = readList()) {
+    if (const std::optional<QStringList> lines = ReadJournal()) {
         Windows().Verleden->close();
         const CardCounts counts = CountCards(*lines, AnalysisYear);
         entries = counts.entries;

@@ -65,8 +65,6 @@ private:
     void createControls();
     void setYear(const QString &year);
     void stepYear(int step);
-    // Reads the list; nullopt when it is missing or unreadable (reported).
-    std::optional<QStringList> readList();
     void showCounts(const CardCounts &counts);
     bool FormKeyDown(int key);
 

@@ -121,13 +121,8 @@ void TBewerk::showLineNumber()
 
 void TBewerk::FormShow()
 {
-    if (FileExists(ListFile)) {
-        QString error;
-        if (const std::optional<QStringList> lines = ReadLines(ListFile, &error))
-            m_model->setStringList(*lines);
-        else
-            Platform::instance().message(error);
-    }
+    if (const std::optional<QStringList> lines = ReadJournal())
+        m_model->setStringList(*lines);
     selectRow(m_model->rowCount() - 1);
     showLineNumber();
     lbxHerstel->setFocus();
@@ -168,6 +163,8 @@ void TBewerk::EditWholeLine()
         return;
     Platform &platform = Platform::instance();
     const QStringList before = rows();
+    if (!stillTheFile())
+        return;
     QString error;
     {
         BusyCursor busy;
@@ -181,6 +178,8 @@ void TBewerk::EditWholeLine()
         platform.message(QStringLiteral("Niets veranderd!"));
         return;
     }
+    if (!stillTheFile())
+        return;
     QStringList after = before;
     after[row] = *text;
     BusyCursor busy;
@@ -190,6 +189,18 @@ void TBewerk::EditWholeLine()
     }
     m_model->setStringList(after);
     selectRow(row);
+}
+
+bool TBewerk::stillTheFile()
+{
+    if (ReadJournal() == rows())
+        return true;
+    // Written meanwhile (a save, another program): writing these rows back
+    // would lose that.
+    Platform::instance().message(QStringLiteral(
+        "Orvalis.txt is veranderd sinds het getoond werd. Niets veranderd; de lijst is opnieuw geladen."));
+    FormShow();
+    return false;
 }
 
 void TBewerk::RestoreBackup()

@@ -43,6 +43,9 @@ private:
     // The new text for line, asked until it can be stored; nullopt on Cancel.
     std::optional<QString> askLine(const QString &line);
     bool FormKeyDown(int key);
+    // Whether the file still holds the rows shown; if not, says so and
+    // reloads them.
+    bool stillTheFile();
 
     QStringListModel *m_model = nullptr;
     bool m_placed = false;

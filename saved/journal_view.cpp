@@ -1,6 +1,8 @@
 #include "saved/journal_view.h"
 
 #include "app/platform.h"
+#include "app/text_file.h"
+#include "saved/saved_list.h"
 
 #include <QAbstractButton>
 #include <QListView>
@@ -22,6 +24,17 @@ QListView *MakeJournalView(QWidget *parent, const char *name, QRect geometry, QS
     fixed.setPixelSize(12);
     view->setFont(fixed);
     return view;
+}
+
+std::optional<QStringList> ReadJournal()
+{
+    if (!FileExists(ListFile))
+        return std::nullopt;
+    QString error;
+    std::optional<QStringList> lines = ReadLines(ListFile, &error);
+    if (!lines)
+        Platform::instance().message(error);
+    return lines;
 }
 
 void CopyRows(const QStringList &rows)

@@ -3,6 +3,8 @@
 #include <QRect>
 #include <QStringList>
 
+#include <optional>
+
 class QListView;
 class QStringListModel;
 class QWidget;
@@ -13,6 +15,9 @@ namespace tessaly {
 // columns of dates, remarks and cards line up; a model/view list because the
 // journal can hold a hundred thousand lines.
 QListView *MakeJournalView(QWidget *parent, const char *name, QRect geometry, QStringListModel *model);
+
+// The journal's lines; nullopt when it is missing, or unreadable (reported).
+std::optional<QStringList> ReadJournal();
 
 // Each row followed by CR LF, onto the clipboard.
 void CopyRows(const QStringList &rows);

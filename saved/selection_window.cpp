@@ -103,16 +103,11 @@ QStringList TSelectie::rows() const
 void TSelectie::FillSelection()
 {
     m_model->setStringList({});
-    if (FileExists(ListFile)) {
-        QString error;
-        if (const std::optional<QStringList> lines = ReadLines(ListFile, &error)) {
-            QStringList listed = SelectEntries(*lines, SelectionCardNo, SelectionYear);
-            if (listed.isEmpty())
-                listed.append(QStringLiteral("Geen Matches gevonden..."));
-            m_model->setStringList(listed);
-        } else {
-            Platform::instance().message(error);
-        }
+    if (const std::optional<QStringList> lines = ReadJournal()) {
+        QStringList listed = SelectEntries(*lines, SelectionCardNo, SelectionYear);
+        if (listed.isEmpty())
+            listed.append(QStringLiteral("Geen Matches gevonden..."));
+        m_model->setStringList(listed);
     }
     Label1->setText(SelectionLabel(SelectionYear, SelectionCardText));
     lbSelect->setFocus();

@@ -39,6 +39,7 @@ private slots:
     void editWholeLine();
     void cancelChangesNothing();
     void failedBackupChangesNothing();
+    void fileChangedMeanwhileIsNotOverwritten();
     void restoreAfterDelete();
     void restoreQuestionAndMissingBackup();
     void closeShowsListWindow();
@@ -181,6 +182,25 @@ void tst_EditWindow::failedBackupChangesNothing()
     edit()->btBack->click();
     QCOMPARE(platform().messages.size(), 2);
     QCOMPARE(m_program->lines(ListFile), Journal);
+}
+
+void tst_EditWindow::fileChangedMeanwhileIsNotOverwritten()
+{
+    const QStringList saved = Journal + QStringList{QStringLiteral("08.dec.26 (nieuw) / 09 10 11")};
+    m_program->write(ListFile, saved);
+    platform().inputAnswers = {QStringLiteral("08.dec.26 (a) / 01 02 09")};
+    edit()->btLijn->click();
+    QCOMPARE(platform().messages.size(), 1);
+    QVERIFY(platform().messages.first().startsWith(QStringLiteral("Orvalis.txt is veranderd")));
+    QVERIFY(platform().inputs.isEmpty());
+    QCOMPARE(m_program->lines(ListFile), saved);
+    QCOMPARE(edit()->rows(), saved);
+    // From the reloaded rows the edit goes ahead.
+    clickRow(4);
+    edit()->btLijn->click();
+    QStringList expected = saved;
+    expected[4] = QStringLiteral("08.dec.26 (a) / 01 02 09");
+    QCOMPARE(m_program->lines(ListFile), expected);
 }
 
 void tst_EditWindow::restoreAfterDelete()
