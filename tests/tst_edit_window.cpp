@@ -174,7 +174,8 @@ void tst_EditWindow::failedBackupChangesNothing()
 {
     QVERIFY(QDir().mkdir(ListBackup));
     edit()->btLijn->click();
-    QCOMPARE(platform().messages, QStringList{QStringLiteral("Kan Orvalis.bak niet schrijven.")});
+    QCOMPARE(platform().messages.size(), 1);
+    QVERIFY(platform().messages.first().contains(ListBackup));
     QVERIFY(platform().inputs.isEmpty());
     QCOMPARE(m_program->lines(ListFile), Journal);
     // An unreadable backup is not put back either.
