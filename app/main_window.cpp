@@ -60,7 +60,9 @@ protected:
         if (widget->toolTip().isEmpty())
             return false;
         auto *help = static_cast<QHelpEvent *>(event);
-        QToolTip::showText(help->globalPos(), widget->toolTip(), widget, QRect(), HintVisibleMs);
+        // Multi-line hints break their lines with CR, which a tooltip would run together.
+        QToolTip::showText(help->globalPos(), widget->toolTip().replace(u'\r', u'\n'), widget, QRect(),
+                           HintVisibleMs);
         return true;
     }
 };

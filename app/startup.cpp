@@ -1,9 +1,11 @@
 #include "app/startup.h"
 
 #include "app/main_window.h"
+#include "app/platform.h"
 #include "app/window_set.h"
 
 #include <QApplication>
+#include <QLockFile>
 
 namespace tessaly {
 
@@ -16,6 +18,18 @@ void StartProgram(QApplication &app)
     CreateWindows();
     QObject::connect(Windows().Form1, &TForm1::programEnds, &app, &QApplication::quit, Qt::QueuedConnection);
     Windows().Form1->show();
+}
+
+bool LockWorkingDirectory(QLockFile &lock)
+{
+    // Only a dead holder makes a lock stale: the program runs for days.
+    lock.setStaleLockTime(0);
+    return lock.tryLock(0) || lock.error() != QLockFile::LockFailedError;
+}
+
+void ShowAlreadyOpen()
+{
+    Platform::instance().message(QStringLiteral("Tessaly Studie is al geopend in deze map."));
 }
 
 } // namespace tessaly

@@ -4,8 +4,17 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QSaveFile>
+#include <QStringDecoder>
+
+#include <array>
+#include <cstring>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace tessaly {
 
@@ -22,6 +31,241 @@ QString fileName(const QString &path)
     return QFileInfo(path).fileName();
 }
 
+QString cannotRead(const QString &path)
+{
+    return QStringLiteral("Kan %1 niet lezen.").arg(fileName(path));
+}
+
+QString notRegular(const QString &path)
+{
+    return QStringLiteral("%1 is geen gewoon bestand en wordt niet gebruikt.").arg(fileName(path));
+}
+
+QString unstorable(const QString &path)
+{
+    return QStringLiteral("Een regel voor %1 bevat tekens die niet bewaard kunnen worden.")
+        .arg(fileName(path));
+}
+
+QString lineBreakIn(const QString &path)
+{
+    return QStringLiteral("Een regel voor %1 bevat een regeleinde.").arg(fileName(path));
+}
+
+#ifdef Q_OS_UNIX
+FileStamp stampOf(const struct stat &info)
+{
+    FileStamp stamp;
+    stamp.exists = true;
+    stamp.size = info.st_size;
+    stamp.modified = qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
+    stamp.device = info.st_dev;
+    stamp.inode = info.st_ino;
+    return stamp;
+}
+#endif
+
+// The whole file. Opened without blocking and checked to be a regular file
+// before a byte is read: opening a FIFO for reading would wait for a writer.
+std::optional<QByteArray> readBytes(const QString &path, QString *error, FileStamp *stamp = nullptr)
+{
+    QFile file;
+#ifdef Q_OS_UNIX
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        setError(error, cannotRead(path));
+        return std::nullopt;
+    }
+    struct stat info;
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        const bool regular = S_ISREG(info.st_mode);
+        ::close(fd);
+        setError(error, regular ? cannotRead(path) : notRegular(path));
+        return std::nullopt;
+    }
+    if (stamp)
+        *stamp = stampOf(info);
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        setError(error, cannotRead(path));
+        return std::nullopt;
+    }
+#else
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile()) {
+        setError(error, notRegular(path));
+        return std::nullopt;
+    }
+    if (stamp)
+        *stamp = StampOf(path);
+    file.setFileName(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        setError(error, cannotRead(path));
+        return std::nullopt;
+    }
+#endif
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        setError(error, cannotRead(path));
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+bool writeBytes(const QString &path, const QByteArray &bytes, QString *error)
+{
+    // Replacing a FIFO or a device by a regular file would be just as wrong
+    // as writing into it.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile()) {
+        setError(error, notRegular(path));
+        return false;
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        setError(error, QStringLiteral("Kan %1 niet schrijven.").arg(fileName(path)));
+        return false;
+    }
+    return true;
+}
+
+// Windows-1252 is one byte per character, so a table decodes a line without
+// a codec per line; it holds what the codec gives for each byte.
+const std::array<char16_t, 256> &codePage()
+{
+    static const std::array<char16_t, 256> table = [] {
+        QByteArray all(256, '\0');
+        for (int b = 0; b < 256; ++b)
+            all[b] = char(b);
+        const QString decoded = FromWindows1252(all);
+        Q_ASSERT(decoded.size() == 256);
+        std::array<char16_t, 256> result{};
+        for (int b = 0; b < 256; ++b)
+            result[b] = decoded[b].unicode();
+        return result;
+    }();
+    return table;
+}
+
+QString decodeLine(const char *data, qsizetype size)
+{
+    const std::array<char16_t, 256> &table = codePage();
+    QString line(size, Qt::Uninitialized);
+    char16_t *out = reinterpret_cast<char16_t *>(line.data());
+    for (qsizetype i = 0; i < size; ++i)
+        out[i] = table[uchar(data[i])];
+    return line;
+}
+
+// Where each line of the bytes starts and ends, splitting at CR LF, a lone CR
+// or a lone LF; a final break ends the last line rather than starting one.
+struct LineSpans
+{
+    std::vector<qsizetype> starts;
+    std::vector<qsizetype> ends;
+    // Every line ended by CR LF, as the program writes it.
+    bool canonical = true;
+};
+
+LineSpans scanLines(const QByteArray &bytes)
+{
+    LineSpans spans;
+    const char *data = bytes.constData();
+    const qsizetype size = bytes.size();
+    qsizetype start = 0;
+    while (start < size) {
+        // memchr finds the breaks far faster than a loop over every byte.
+        const char *lf = static_cast<const char *>(std::memchr(data + start, '\n', size - start));
+        const qsizetype lineFeed = lf ? lf - data : size;
+        const char *cr = static_cast<const char *>(std::memchr(data + start, '\r', lineFeed - start));
+        if (cr && cr - data + 1 < lineFeed) {
+            // A lone CR inside: a line of its own.
+            spans.starts.push_back(start);
+            spans.ends.push_back(cr - data);
+            spans.canonical = false;
+            start = cr - data + 1;
+            continue;
+        }
+        spans.starts.push_back(start);
+        if (!lf) {
+            spans.ends.push_back(cr ? cr - data : size);
+            spans.canonical = false;
+            break;
+        }
+        if (cr) {
+            spans.ends.push_back(cr - data);
+        } else {
+            spans.ends.push_back(lineFeed);
+            spans.canonical = false;
+        }
+        start = lineFeed + 1;
+    }
+    return spans;
+}
+
+QStringList splitText(const QString &text)
+{
+    QStringList lines;
+    const qsizetype size = text.size();
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < size; ++i) {
+        const QChar c = text[i];
+        if (c != u'\r' && c != u'\n')
+            continue;
+        lines.append(text.mid(start, i - start));
+        if (c == u'\r' && i + 1 < size && text[i + 1] == u'\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < size)
+        lines.append(text.mid(start));
+    return lines;
+}
+
+// The encoding a byte-order mark names, and the mark's length; nullopt for
+// text without a mark (Windows-1252).
+std::optional<std::pair<QStringConverter::Encoding, int>> byteOrderMark(const QByteArray &bytes)
+{
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        return std::pair{QStringConverter::Utf8, 3};
+    if (bytes.startsWith("\xFF\xFE"))
+        return std::pair{QStringConverter::Utf16LE, 2};
+    if (bytes.startsWith("\xFE\xFF"))
+        return std::pair{QStringConverter::Utf16BE, 2};
+    return std::nullopt;
+}
+
+QStringList decodeMarked(const QByteArray &bytes, QStringConverter::Encoding encoding, int markLength)
+{
+    QStringDecoder decoder(encoding, QStringConverter::Flag::Stateless);
+    return splitText(decoder.decode(QByteArrayView(bytes).sliced(markLength)));
+}
+
+QStringList decodeLines(const QByteArray &bytes)
+{
+    if (const auto mark = byteOrderMark(bytes))
+        return decodeMarked(bytes, mark->first, mark->second);
+    const LineSpans spans = scanLines(bytes);
+    QStringList lines;
+    lines.reserve(qsizetype(spans.starts.size()));
+    for (std::size_t i = 0; i < spans.starts.size(); ++i)
+        lines.append(decodeLine(bytes.constData() + spans.starts[i], spans.ends[i] - spans.starts[i]));
+    return lines;
+}
+
+// One line as the file holds it; nullopt with the reason when it can't be.
+std::optional<QByteArray> encodeLine(const QString &path, const QString &line, QString *error)
+{
+    if (line.contains(u'\r') || line.contains(u'\n')) {
+        setError(error, lineBreakIn(path));
+        return std::nullopt;
+    }
+    std::optional<QByteArray> encoded = ToWindows1252(line);
+    if (!encoded)
+        setError(error, unstorable(path));
+    return encoded;
+}
+
 } // namespace
 
 bool FileExists(const QString &path)
@@ -36,48 +280,237 @@ bool DeleteFile(const QString &path)
 
 std::optional<QStringList> ReadLines(const QString &path, QString *error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        setError(error, QStringLiteral("Kan %1 niet lezen.").arg(fileName(path)));
+    const std::optional<QByteArray> bytes = readBytes(path, error);
+    if (!bytes)
         return std::nullopt;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        setError(error, QStringLiteral("Kan %1 niet lezen.").arg(fileName(path)));
-        return std::nullopt;
-    }
-    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
-    const QString text = FromWindows1252(bytes);
-    if (text.isEmpty())
-        return QStringList();
-    QStringList lines = text.split(lineBreak);
-    if (lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
+    return decodeLines(*bytes);
 }
 
 bool WriteLines(const QString &path, const QStringList &lines, QString *error)
 {
     QByteArray bytes;
     for (const QString &line : lines) {
-        if (line.contains(u'\r') || line.contains(u'\n')) {
-            setError(error, QStringLiteral("Een regel voor %1 bevat een regeleinde.").arg(fileName(path)));
+        const std::optional<QByteArray> encoded = encodeLine(path, line, error);
+        if (!encoded)
             return false;
-        }
-        const std::optional<QByteArray> encoded = ToWindows1252(line);
-        if (!encoded) {
-            setError(error, QStringLiteral("Een regel voor %1 bevat tekens die niet bewaard kunnen worden.")
-                                .arg(fileName(path)));
-            return false;
-        }
         bytes += *encoded;
         bytes += "\r\n";
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        setError(error, QStringLiteral("Kan %1 niet schrijven.").arg(fileName(path)));
+    return writeBytes(path, bytes, error);
+}
+
+FileStamp StampOf(const QString &path)
+{
+#ifdef Q_OS_UNIX
+    struct stat info;
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return {};
+    return stampOf(info);
+#else
+    const QFileInfo info(path);
+    if (!info.exists())
+        return {};
+    FileStamp stamp;
+    stamp.exists = true;
+    stamp.size = info.size();
+    stamp.modified = info.lastModified().toMSecsSinceEpoch() * 1000000;
+    return stamp;
+#endif
+}
+
+LineFile::LineFile(QString path)
+    : m_path(std::move(path))
+{
+}
+
+bool LineFile::refresh(QString *error)
+{
+    const FileStamp now = StampOf(m_path);
+    if (m_loaded && now == m_stamp)
+        return true;
+    m_loaded = false;
+    m_unwritable.clear();
+    m_bytes.clear();
+    m_offsets.assign(1, 0);
+    m_lines.reset();
+    ++m_generation;
+    m_stamp = FileStamp();
+    if (now.exists) {
+        QString failure;
+        std::optional<QByteArray> bytes = readBytes(m_path, &failure, &m_stamp);
+        if (!bytes) {
+            m_unwritable = failure;
+            setError(error, failure);
+            return false;
+        }
+        if (const auto mark = byteOrderMark(*bytes)) {
+            // Stored as Windows-1252 from the next write on, if it fits.
+            m_lines = decodeMarked(*bytes, mark->first, mark->second);
+            for (const QString &line : *m_lines) {
+                const std::optional<QByteArray> encoded = ToWindows1252(line);
+                if (!encoded) {
+                    m_unwritable = unstorable(m_path);
+                    m_bytes.clear();
+                    m_offsets.assign(1, 0);
+                    break;
+                }
+                m_bytes += *encoded;
+                m_bytes += "\r\n";
+                m_offsets.push_back(m_bytes.size());
+            }
+            if (!m_unwritable.isEmpty())
+                m_offsets.resize(m_lines->size() + 1, 0);
+        } else {
+            const LineSpans spans = scanLines(*bytes);
+            if (spans.canonical) {
+                m_bytes = std::move(*bytes);
+                m_offsets = spans.starts;
+                m_offsets.push_back(m_bytes.size());
+            } else {
+                // Line breaks as the program writes them; the characters stay.
+                for (std::size_t i = 0; i < spans.starts.size(); ++i) {
+                    m_bytes.append(bytes->constData() + spans.starts[i], spans.ends[i] - spans.starts[i]);
+                    m_bytes += "\r\n";
+                    m_offsets.push_back(m_bytes.size());
+                }
+            }
+        }
+    }
+    m_loaded = true;
+    return true;
+}
+
+bool LineFile::unchanged() const
+{
+    return m_loaded && StampOf(m_path) == m_stamp;
+}
+
+const QStringList &LineFile::lines() const
+{
+    if (!m_lines) {
+        QStringList lines;
+        lines.reserve(count());
+        for (int i = 0; i < count(); ++i)
+            lines.append(decodeLine(m_bytes.constData() + m_offsets[i], m_offsets[i + 1] - m_offsets[i] - 2));
+        m_lines = std::move(lines);
+    }
+    return *m_lines;
+}
+
+bool LineFile::writable(QString *error) const
+{
+    if (m_loaded && m_unwritable.isEmpty())
+        return true;
+    setError(error, m_unwritable.isEmpty() ? cannotRead(m_path) : m_unwritable);
+    return false;
+}
+
+bool LineFile::copyTo(const QString &path, QString *error) const
+{
+    return writable(error) && writeBytes(path, m_bytes, error);
+}
+
+bool LineFile::commit(QByteArray bytes, std::vector<qsizetype> offsets, QString *error)
+{
+    if (!writeBytes(m_path, bytes, error))
+        return false;
+    m_bytes = std::move(bytes);
+    m_offsets = std::move(offsets);
+    m_stamp = StampOf(m_path);
+    ++m_generation;
+    return true;
+}
+
+bool LineFile::append(const QString &line, QString *error)
+{
+    if (!refresh(error) || !writable(error))
+        return false;
+    const std::optional<QByteArray> encoded = encodeLine(m_path, line, error);
+    if (!encoded)
+        return false;
+    const qsizetype oldSize = m_bytes.size();
+    m_bytes += *encoded;
+    m_bytes += "\r\n";
+    if (!writeBytes(m_path, m_bytes, error)) {
+        m_bytes.truncate(oldSize);
         return false;
     }
+    m_offsets.push_back(m_bytes.size());
+    if (m_lines)
+        m_lines->append(line);
+    m_stamp = StampOf(m_path);
+    ++m_generation;
+    return true;
+}
+
+bool LineFile::remove(const QList<int> &ascendingIndexes, const QString &backup, QString *error)
+{
+    if (!copyTo(backup, error))
+        return false;
+    // Whole runs of kept lines at a time.
+    QByteArray bytes;
+    bytes.reserve(m_bytes.size());
+    std::vector<qsizetype> offsets;
+    offsets.reserve(m_offsets.size());
+    offsets.push_back(0);
+    int from = 0;
+    auto keep = [&](int end) {
+        if (end <= from)
+            return;
+        const qsizetype shift = bytes.size() - m_offsets[from];
+        bytes.append(m_bytes.constData() + m_offsets[from], m_offsets[end] - m_offsets[from]);
+        for (int i = from + 1; i <= end; ++i)
+            offsets.push_back(m_offsets[i] + shift);
+    };
+    for (const int removed : ascendingIndexes) {
+        keep(removed);
+        from = removed + 1;
+    }
+    keep(count());
+    if (!commit(std::move(bytes), std::move(offsets), error))
+        return false;
+    if (m_lines) {
+        QStringList kept;
+        kept.reserve(m_lines->size());
+        qsizetype skip = 0;
+        for (qsizetype i = 0; i < m_lines->size(); ++i) {
+            if (skip < ascendingIndexes.size() && ascendingIndexes[skip] == i)
+                ++skip;
+            else
+                kept.append(m_lines->at(i));
+        }
+        m_lines = std::move(kept);
+    }
+    return true;
+}
+
+bool LineFile::replace(int index, const QString &line, const QString &backup, QString *error)
+{
+    if (index < 0 || index >= count())
+        return false;
+    const std::optional<QByteArray> encoded = encodeLine(m_path, line, error);
+    if (!encoded || !copyTo(backup, error))
+        return false;
+    const qsizetype growth = encoded->size() + 2 - (m_offsets[index + 1] - m_offsets[index]);
+    QByteArray bytes = m_bytes.left(m_offsets[index]) + *encoded + "\r\n" + m_bytes.mid(m_offsets[index + 1]);
+    std::vector<qsizetype> offsets = m_offsets;
+    for (std::size_t i = index + 1; i < offsets.size(); ++i)
+        offsets[i] += growth;
+    if (!commit(std::move(bytes), std::move(offsets), error))
+        return false;
+    if (m_lines)
+        (*m_lines)[index] = line;
+    return true;
+}
+
+bool LineFile::clear(const QString &backup, QString *error)
+{
+    if (!copyTo(backup, error))
+        return false;
+    if (!commit(QByteArray(), {0}, error))
+        return false;
+    if (m_lines)
+        m_lines->clear();
     return true;
 }
 

@@ -1,14 +1,22 @@
 #pragma once
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
 #include <optional>
+#include <vector>
 
 namespace tessaly {
 
 // The program's lists are Windows-1252 text with CR LF in the working
 // directory. Errors come back as a short Dutch sentence for a message box.
+// A file that starts with a byte-order mark (UTF-8, UTF-16 LE or BE) is read
+// in the encoding it names; it is written back as Windows-1252, or not at all
+// when a character does not fit. Anything but a regular file (a FIFO, a
+// device, a folder) is refused without being opened, so nothing ever waits
+// on it.
 
 bool FileExists(const QString &path);
 // A missing file counts as deleted.
@@ -22,5 +30,67 @@ std::optional<QStringList> ReadLines(const QString &path, QString *error = nullp
 // or the new list, never half of one. Refuses text that Windows-1252 cannot
 // hold or that contains a line break, before anything is written.
 bool WriteLines(const QString &path, const QStringList &lines, QString *error = nullptr);
+
+// What identifies one version of a file: an atomic write replaces the file,
+// so a rewrite changes it even when size and time stay the same.
+struct FileStamp
+{
+    bool exists = false;
+    qint64 size = 0;
+    qint64 modified = 0; // nanoseconds
+    quint64 device = 0;
+    quint64 inode = 0;
+    bool operator==(const FileStamp &other) const = default;
+};
+FileStamp StampOf(const QString &path);
+
+// A list file held in memory, read again only when the file changed on disk.
+// Besides the lines it keeps the Windows-1252 text they were read from, so an
+// append, a delete or an edit writes bytes without encoding every line again.
+// The lines are decoded when first asked for.
+class LineFile
+{
+public:
+    explicit LineFile(QString path);
+
+    const QString &path() const { return m_path; }
+    // Reads the file when it is not the one held; a missing file is an empty
+    // list. On failure nothing is held and every change is refused.
+    bool refresh(QString *error = nullptr);
+    // Whether the file on disk is still the one last read or written.
+    bool unchanged() const;
+    bool exists() const { return m_stamp.exists; }
+    // The lines as last read or written; refresh() first for the file's own.
+    const QStringList &lines() const;
+    int count() const { return int(m_offsets.size()) - 1; }
+    // Counts every change of the lines held, so a view can tell that it
+    // shows what is held.
+    quint64 generation() const { return m_generation; }
+
+    // Adds a line at the end and writes the list; lines written to the file
+    // meanwhile are kept.
+    bool append(const QString &line, QString *error = nullptr);
+    // Writes the list as held to another file (the backup).
+    bool copyTo(const QString &path, QString *error = nullptr) const;
+    // The following write the list as held to backup first, then the changed
+    // list; the caller checks unchanged() before.
+    bool remove(const QList<int> &ascendingIndexes, const QString &backup, QString *error = nullptr);
+    bool replace(int index, const QString &line, const QString &backup, QString *error = nullptr);
+    bool clear(const QString &backup, QString *error = nullptr);
+
+private:
+    bool writable(QString *error) const;
+    bool commit(QByteArray bytes, std::vector<qsizetype> offsets, QString *error);
+
+    QString m_path;
+    FileStamp m_stamp;
+    bool m_loaded = false;
+    // Why the text cannot be written back (read error, unstorable character).
+    QString m_unwritable;
+    QByteArray m_bytes;                  // Windows-1252, every line ended by CR LF
+    std::vector<qsizetype> m_offsets{0}; // line i is m_bytes[offsets[i], offsets[i + 1])
+    mutable std::optional<QStringList> m_lines;
+    quint64 m_generation = 1;
+};
 
 } // namespace tessaly

@@ -31,6 +31,26 @@ namespace {
 
 const QString NoMatches = QStringLiteral("-------------- NO MATCHES --------------");
 
+// No entry is this long; a longer line is drawn cut off with a mark, so a
+// damaged file stays usable. Its text, comparisons and the file keep it whole.
+constexpr int LongestDrawnLine = 1000;
+
+class JournalModel : public QStringListModel
+{
+public:
+    using QStringListModel::QStringListModel;
+
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        if (role != Qt::DisplayRole)
+            return QStringListModel::data(index, role);
+        const QString text = QStringListModel::data(index, Qt::EditRole).toString();
+        if (text.size() <= LongestDrawnLine)
+            return text;
+        return text.left(LongestDrawnLine) + QChar(0x2026);
+    }
+};
+
 QCheckBox *kindBox(QWidget *parent, const char *name, const QString &caption, int left)
 {
     auto *box = new QCheckBox(caption, parent);
@@ -44,6 +64,7 @@ QCheckBox *kindBox(QWidget *parent, const char *name, const QString &caption, in
 
 TVerleden::TVerleden(QWidget *parent)
     : QWidget(parent, Qt::Dialog)
+    , m_journal(ListFile)
 {
     setObjectName(QStringLiteral("Verleden"));
     setWindowTitle(QStringLiteral("Orvalis.txt"));
@@ -71,7 +92,7 @@ void TVerleden::createControls()
                             QStringLiteral("Kopieer Lijst naar Geheugen"));
     connect(btKopieLst, &QPushButton::clicked, this, &TVerleden::CopyList);
 
-    m_model = new QStringListModel(this);
+    m_model = new JournalModel(this);
     lbxLijst = new QListView(this);
     lbxLijst->setObjectName(QStringLiteral("lbxLijst"));
     lbxLijst->setGeometry(8, 40, 544, 340);
@@ -148,16 +169,39 @@ void TVerleden::showEvent(QShowEvent *event)
 
 QStringList TVerleden::rows() const
 {
+    ensureRows();
     return m_model->stringList();
+}
+
+QString TVerleden::rowText(int row) const
+{
+    return m_model->index(row).data(Qt::EditRole).toString();
+}
+
+void TVerleden::ensureRows() const
+{
+    auto *self = const_cast<TVerleden *>(this);
+    switch (m_pending) {
+    case Pending::Load:
+        self->loadRows();
+        break;
+    case Pending::Filter:
+        self->filterRows();
+        break;
+    case Pending::None:
+        break;
+    }
 }
 
 int TVerleden::currentRow() const
 {
+    ensureRows();
     return lbxLijst->currentIndex().isValid() ? lbxLijst->currentIndex().row() : -1;
 }
 
 QList<int> TVerleden::selectedRows() const
 {
+    ensureRows();
     QList<int> selected;
     for (const QModelIndex &index : lbxLijst->selectionModel()->selectedIndexes())
         selected.append(index.row());
@@ -167,6 +211,7 @@ QList<int> TVerleden::selectedRows() const
 
 void TVerleden::selectRow(int row)
 {
+    ensureRows();
     const QModelIndex index = m_model->index(row);
     if (!index.isValid())
         return;
@@ -177,6 +222,17 @@ void TVerleden::selectRow(int row)
 void TVerleden::setRows(const QStringList &rows)
 {
     m_model->setStringList(rows);
+    m_view.file = false;
+}
+
+void TVerleden::showFileRows(bool three, bool five, bool nine)
+{
+    const View wanted{true, three, five, nine, m_journal.generation()};
+    const bool shown = m_view.file && m_view.generation == wanted.generation && m_view.three == three &&
+                       m_view.five == five && m_view.nine == nine;
+    if (!shown)
+        m_model->setStringList(FilterByKind(m_journal.lines(), three, five, nine));
+    m_view = wanted;
 }
 
 void TVerleden::focusLastRow()
@@ -201,15 +257,25 @@ bool TVerleden::allKinds() const
     return cbDrieK->isChecked() && cbVijfK->isChecked() && cbNegenK->isChecked();
 }
 
+bool TVerleden::readJournal()
+{
+    QString error;
+    if (!m_journal.refresh(&error)) {
+        // Once, not for every step of one action on the same file.
+        if (error != m_reportedError)
+            Platform::instance().message(error);
+        m_reportedError = error;
+        return false;
+    }
+    m_reportedError.clear();
+    return true;
+}
+
 std::optional<QStringList> TVerleden::readList()
 {
-    if (!FileExists(ListFile))
+    if (!readJournal() || !m_journal.exists())
         return std::nullopt;
-    QString error;
-    std::optional<QStringList> lines = ReadLines(ListFile, &error);
-    if (!lines)
-        Platform::instance().message(error);
-    return lines;
+    return m_journal.lines();
 }
 
 void TVerleden::setFileViewButtons(bool enabled)
@@ -220,12 +286,62 @@ void TVerleden::setFileViewButtons(bool enabled)
 
 void TVerleden::LoadFromFile()
 {
-    if (const std::optional<QStringList> lines = readList())
-        setRows(*lines);
+    // Start-up and saves leave the journal unread until someone looks.
+    if (!isVisible())
+        m_pending = Pending::Load;
+    else
+        loadRows();
+}
+
+void TVerleden::loadRows()
+{
+    m_pending = Pending::None;
+    // A missing file is an empty list; an unreadable one keeps the rows.
+    if (readJournal())
+        showFileRows(true, true, true);
+}
+
+bool TVerleden::AppendEntry(const QString &line)
+{
+    const quint64 before = m_journal.generation();
+    const bool shown = m_pending == Pending::None && m_view.file && m_view.generation == before;
+    const AppendResult result = AppendToList(m_journal, line, ListBackup);
+    if (!result.error.isEmpty())
+        Platform::instance().message(result.error);
+    if (!result.listWritten)
+        return false;
+    if (shown && m_journal.generation() == before + 1) {
+        // One row more rather than a reload of the whole list.
+        if (!FilterByKind({line}, m_view.three, m_view.five, m_view.nine).isEmpty()) {
+            const int row = m_model->rowCount();
+            m_model->insertRows(row, 1);
+            m_model->setData(m_model->index(row), line);
+        }
+        m_view.generation = m_journal.generation();
+    }
+    LoadFromFile();
+    return true;
+}
+
+bool TVerleden::checkUnchanged(bool rowsAreFile)
+{
+    const bool current =
+        m_journal.unchanged() &&
+        (!rowsAreFile || (m_pending == Pending::None && m_view.file && m_view.three && m_view.five &&
+                          m_view.nine && m_view.generation == m_journal.generation()));
+    if (current)
+        return true;
+    // Another program wrote the list: writing the rows would undo that.
+    Platform::instance().message(
+        QStringLiteral("Orvalis.txt is intussen gewijzigd en opnieuw geladen; er is niets opgeslagen."));
+    RefreshList();
+    return false;
 }
 
 void TVerleden::RefreshList()
 {
+    if (!isVisible())
+        m_reportedError.clear();
     m_refreshing = true;
     setFileViewButtons(true);
     btDubbel->setText(QStringLiteral("3Dubbel?"));
@@ -233,7 +349,7 @@ void TVerleden::RefreshList()
     for (QCheckBox *box : {cbDrieK, cbVijfK, cbNegenK})
         box->setChecked(true);
     lbSel->setText(QStringLiteral("Regel: 0"));
-    LoadFromFile();
+    loadRows();
     show();
     raise();
     setCount(int(m_model->rowCount()));
@@ -264,7 +380,17 @@ void TVerleden::OpenAllKinds()
 void TVerleden::ApplyKindFilter()
 {
     lbSel->hide();
-    const QStringList lines = readList().value_or(QStringList());
+    // Showing the main window runs this on the hidden list at every start.
+    if (!isVisible())
+        m_pending = Pending::Filter;
+    else
+        filterRows();
+}
+
+void TVerleden::filterRows()
+{
+    m_pending = Pending::None;
+    readJournal();
     const bool three = cbDrieK->isChecked();
     const bool five = cbVijfK->isChecked();
     const bool nine = cbNegenK->isChecked();
@@ -273,11 +399,10 @@ void TVerleden::ApplyKindFilter()
         lbAantal->setText(QStringLiteral("Aantal vragen: %1 (Verborgen)").arg(ListEntryCount));
         return;
     }
-    const QStringList shown = FilterByKind(lines, three, five, nine);
-    setRows(shown);
+    showFileRows(three, five, nine);
     if (three && five && nine)
         lbSel->show();
-    lbAantal->setText(QStringLiteral("Aantal vragen: %1 v %2").arg(shown.size()).arg(ListEntryCount));
+    lbAantal->setText(QStringLiteral("Aantal vragen: %1 v %2").arg(m_model->rowCount()).arg(ListEntryCount));
     focusLastRow();
 }
 
@@ -342,7 +467,7 @@ void TVerleden::OpenEntry()
             ++row;
         else if (OpenPrevious)
             --row;
-        const QString text = m_model->index(row).data().toString();
+        const QString text = rowText(row);
         const int count = EntryCardCount(text);
         QList<int> cards;
         if (count > 0) {
@@ -376,7 +501,7 @@ void TVerleden::FindFileLine()
     const int row = currentRow();
     if (row < 0)
         return;
-    const QString text = m_model->index(row).data().toString();
+    const QString text = rowText(row);
     const int line = tessaly::FindFileLine(readList().value_or(QStringList()), text);
     if (line > 0)
         SelectedFileLine = line;
@@ -399,19 +524,24 @@ void TVerleden::DeleteSelection()
     if (!selected.isEmpty() &&
         Platform::instance().confirm(QStringLiteral("Lijst"), QStringLiteral("Selectie wordt verwijderd!"),
                                      Platform::Icon::Warning)) {
-        QStringList lines = rows();
         QString error;
-        if (!WriteLines(ListBackup, lines, &error)) {
-            Platform::instance().message(error);
-        } else {
-            for (auto row = selected.crbegin(); row != selected.crend(); ++row)
-                lines.removeAt(*row);
+        if (checkUnchanged(true)) {
             BusyCursor writing;
-            if (!WriteLines(ListFile, lines, &error))
+            if (!m_journal.remove(selected, ListBackup, &error)) {
                 Platform::instance().message(error);
-            LoadFromFile();
-            setCount(int(m_model->rowCount()));
-            focusLastRow();
+            } else {
+                // Runs of rows from the end, so the rows ahead keep their places.
+                for (qsizetype end = selected.size(); end > 0;) {
+                    qsizetype start = end - 1;
+                    while (start > 0 && selected[start - 1] == selected[start] - 1)
+                        --start;
+                    m_model->removeRows(selected[start], int(end - start));
+                    end = start;
+                }
+                m_view.generation = m_journal.generation();
+                setCount(int(m_model->rowCount()));
+                focusLastRow();
+            }
         }
     }
     setEnabled(true);
@@ -426,14 +556,15 @@ void TVerleden::EmptyList()
                                      QStringLiteral("Totale Lijst met alle leggingen Leegmaken?!"),
                                      Platform::Icon::Warning)) {
         QString error;
-        const std::optional<QStringList> current = FileExists(ListFile) ? readList() : QStringList();
-        if (!current) {
-            // Unreadable: emptying it now would lose what the backup cannot hold.
-        } else if (!WriteLines(ListBackup, *current, &error) || !WriteLines(ListFile, {}, &error)) {
-            Platform::instance().message(error);
-        } else {
-            setRows({});
-            setCount(0);
+        // An unreadable file is refused: emptying it would lose what the
+        // backup cannot hold.
+        if (checkUnchanged(false)) {
+            if (!m_journal.clear(ListBackup, &error)) {
+                Platform::instance().message(error);
+            } else {
+                showFileRows(cbDrieK->isChecked(), cbVijfK->isChecked(), cbNegenK->isChecked());
+                setCount(0);
+            }
         }
     }
     setEnabled(true);
@@ -448,7 +579,7 @@ void TVerleden::EditRemark()
     if (selectedRows().size() != 1)
         return;
     const int row = currentRow();
-    const QString line = m_model->index(row).data().toString();
+    const QString line = rowText(row);
     Platform &platform = Platform::instance();
     const std::optional<RemarkParts> parts = RemarkSplit(line);
     if (!parts) {
@@ -470,19 +601,17 @@ void TVerleden::EditRemark()
         platform.message(QStringLiteral("Deze tekens kunnen niet bewaard worden."));
         return;
     }
-    QStringList lines = rows();
-    lines[row] = parts->head + *answer + parts->tail;
+    if (!checkUnchanged(true))
+        return;
+    const QString edited = parts->head + *answer + parts->tail;
     QString error;
-    if (!WriteLines(ListBackup, rows(), &error)) {
-        platform.message(error);
-        return;
-    }
     BusyCursor busy;
-    if (!WriteLines(ListFile, lines, &error)) {
+    if (!m_journal.replace(row, edited, ListBackup, &error)) {
         platform.message(error);
         return;
     }
-    setRows(lines);
+    m_model->setData(m_model->index(row), edited);
+    m_view.generation = m_journal.generation();
     selectRow(row);
 }
 

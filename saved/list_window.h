@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/text_file.h"
+
 #include <QStringList>
 #include <QWidget>
 
@@ -33,8 +35,15 @@ public:
     void DeleteSelection();
     void EmptyList();
     void CopyList();
-    // Reload the rows from the file without showing the window.
+    // Reload the rows from the file; a hidden window reads it when shown or
+    // when its rows are asked for.
     void LoadFromFile();
+    // The save's step on the list: appends the entry to the file and its
+    // backup and adds the row. false (and reported) when the list was not
+    // written.
+    bool AppendEntry(const QString &line);
+    // The journal as last read or written.
+    LineFile &journal() { return m_journal; }
     // What the main window does to this window each time it is shown.
     void ResetForMainShow();
     // RefreshList, all three kinds ticked, then the filter: the End key.
@@ -77,13 +86,41 @@ private:
     void focusLastRow();
     void setCount(int count);
     bool allKinds() const;
-    // Reads the list file; a read error is reported and gives nullopt.
+    // Reads the list file when it changed; false (and reported) when it
+    // can't be read.
+    bool readJournal();
+    // The same; a read error is reported and gives
+    // nullopt, as does a missing file.
     std::optional<QStringList> readList();
+    // Rows of the file view for the ticked kinds, unless they are shown already.
+    void showFileRows(bool three, bool five, bool nine);
+    void loadRows();
+    void filterRows();
+    // Does the reading a hidden window put off.
+    void ensureRows() const;
+    // Before rows are written back: whether the file is still the one shown
+    // (rowsAreFile: and the rows are its lines); if not, reloads and says so.
+    bool checkUnchanged(bool rowsAreFile);
+    QString rowText(int row) const;
     void setFileViewButtons(bool enabled);
     void lbxLijstClick();
     bool lbxLijstKeyDown(int key);
 
     QStringListModel *m_model = nullptr;
+    LineFile m_journal;
+    enum class Pending { None, Load, Filter };
+    mutable Pending m_pending = Pending::None;
+    // What the rows show: the file's lines of some kinds at a generation of
+    // the journal, or something else (search results).
+    struct View
+    {
+        bool file = false;
+        bool three = true;
+        bool five = true;
+        bool nine = true;
+        quint64 generation = 0;
+    } m_view;
+    QString m_reportedError;
     bool m_refreshing = false;
     bool m_placed = false;
 };

@@ -43,28 +43,6 @@ std::optional<QString> askRemark(QString remark)
     }
 }
 
-bool appendLine(const QString &path, const QString &line, QStringList *all = nullptr)
-{
-    QString error;
-    QStringList lines;
-    if (FileExists(path)) {
-        const std::optional<QStringList> read = ReadLines(path, &error);
-        if (!read) {
-            Platform::instance().message(error);
-            return false;
-        }
-        lines = *read;
-    }
-    lines.append(line);
-    if (!WriteLines(path, lines, &error)) {
-        Platform::instance().message(error);
-        return false;
-    }
-    if (all)
-        *all = lines;
-    return true;
-}
-
 QStringList cards(int from, int count)
 {
     return QStringList(std::begin(Shared().SaveCards) + from, std::begin(Shared().SaveCards) + from + count);
@@ -109,19 +87,17 @@ void SaveSpread()
     else if ((!nineShown && lineShown) || mainOrThree)
         dayLine = DayCardLine(shared.SaveDate, *remark, cards(1, 3));
 
-    QStringList list;
-    if (!appendLine(ListFile, shared.SaveLine, &list))
+    if (!windows.Verleden->AppendEntry(shared.SaveLine))
         return;
-    QString error;
-    if (!WriteLines(ListBackup, list, &error))
-        Platform::instance().message(error);
-    if (windows.Verleden)
-        windows.Verleden->LoadFromFile();
 
     shared.SpreadSaved = true;
     shared.CarrySaved = true;
-    if (shared.AlsoDayList)
-        appendLine(DayCardFile, dayLine);
+    if (shared.AlsoDayList) {
+        QString error;
+        LineFile dayList(DayCardFile);
+        if (!dayList.append(dayLine, &error))
+            Platform::instance().message(error);
+    }
 
     if (windows.Verleden && windows.Verleden->isVisible())
         windows.Verleden->RefreshList();

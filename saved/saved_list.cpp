@@ -8,6 +8,15 @@
 
 namespace tessaly {
 
+AppendResult AppendToList(LineFile &list, const QString &line, const QString &backup)
+{
+    AppendResult result;
+    result.listWritten = list.append(line, &result.error);
+    if (result.listWritten)
+        list.copyTo(backup, &result.error);
+    return result;
+}
+
 QString KindMarker(SpreadKind kind)
 {
     switch (kind) {

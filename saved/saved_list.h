@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/text_file.h"
+
 #include <QDate>
 #include <QString>
 #include <QStringList>
@@ -16,6 +18,16 @@ namespace tessaly {
 inline const QString ListFile = QStringLiteral("Orvalis.txt");
 inline const QString ListBackup = QStringLiteral("Orvalis.bak");
 inline const QString DayCardFile = QStringLiteral("Kelvaro.txt");
+
+// The save's step on the files: the line appended to the list, then the new
+// list copied to the backup. error tells what went wrong, also when only the
+// backup failed and the entry is saved.
+struct AppendResult
+{
+    bool listWritten = false;
+    QString error;
+};
+AppendResult AppendToList(LineFile &list, const QString &line, const QString &backup);
 
 enum class SpreadKind { None, Three, Five, Nine };
 

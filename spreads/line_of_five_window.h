@@ -1,14 +1,22 @@
 #pragma once
 
 #include "app/spread_window.h"
+#include "spreads/line_of_five.h"
 
 #include <array>
 
+class QButtonGroup;
+class QGroupBox;
+class QLabel;
 class QLineEdit;
+class QPushButton;
 
 namespace tessaly {
 
-// The line of five with its four extra counted cards window.
+class TGradientPanel;
+
+// The line of five with its four extra counted cards (the "Schakelkaarten")
+// and its five orders.
 class TForm2 : public SpreadWindow
 {
     Q_OBJECT
@@ -27,8 +35,85 @@ public:
     // Back to order V1, caption and hint included.
     void ResetOrder();
 
+    // Recomputes the extra cards (expanded) or sets them to "0" (collapsed).
+    void RecountExtras();
+    // btPlus and Shift: shows or hides the extra cards.
+    void ToggleExtras();
+    // 0 "Tit.", 1 "Tref."; setting another item runs its click handling.
+    int labelMode() const;
+    void setLabelMode(int mode);
+    void ShowKeywordLabels();
+    void ShowTitleLabels();
+    void CopyText();
+
+    std::array<QLabel *, 10> Image{};
+    std::array<QLabel *, 11> Label{};
+    QLabel *lbUitkomst = nullptr;
+    QGroupBox *Labels = nullptr;
+    QPushButton *btRandom = nullptr;
+    QPushButton *btWissel = nullptr;
+    QPushButton *btKopie = nullptr;
+    QPushButton *btScreen = nullptr;
+    QPushButton *btBewaar = nullptr;
+    QPushButton *btOpen = nullptr;
+    QPushButton *btTheme = nullptr;
+    QPushButton *btVolg = nullptr;
+    QPushButton *btPlus = nullptr;
+    QPushButton *bt3K = nullptr;
+    QPushButton *btGoNine = nullptr;
+    QPushButton *btHelp = nullptr;
+    QPushButton *btWisit = nullptr;
+    std::array<QPushButton *, 8> btCom{};
+    QPushButton *btReset = nullptr;
+    QPushButton *btWis4 = nullptr;
+    QPushButton *btGoExtra = nullptr;
+
+protected:
+    void FormShow() override;
+    void FormClose() override;
+    bool FormKeyDown(QKeyEvent *event) override;
+    // Label clicks.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    void createControls();
+    void setExpanded(bool expanded);
+    void setTitle(LineTitle title);
+    void LineSlotChange(int slot);
+    void ExtraSlotChange(int slot);
+    // Reads slot's text into LineCards; false when the text was not a card
+    // and the field was emptied (its change handling has run again).
+    bool readSlot(int slot);
+    void showPicture(int slot);
+    void refreshLabel(int slot);
+    void Recount();
+    void LabelsClick();
+    void LabelClick(int slot);
+    void PairClick(int first);
+    void btRandomClick();
+    void btWisselClick();
+    void btScreenClick();
+    void btBewaarClick();
+    void btOpenClick();
+    void openList();
+    void bt3KClick();
+    void btGoNineClick();
+    void btThemeClick();
+    void btHelpClick();
+    void btWisitClick();
+    void btVolgClick();
+    void btResetClick();
+    void btWis4Click();
+    void btGoExtraClick();
+    // Every empty field of slots first..last gets "0" before a hand-over.
+    void fillEmpty(int first, int last);
+    // Ticks the list window's kind boxes and filters once.
+    void presetListKinds(bool three, bool five, bool nine);
+    void closeThemes();
+
     std::array<QLineEdit *, 10> m_edits{};
+    QButtonGroup *m_labelModes = nullptr;
+    TGradientPanel *m_background = nullptr;
 };
 
 } // namespace tessaly

@@ -1,10 +1,17 @@
 #pragma once
 
 #include "app/spread_window.h"
+#include "spreads/nine_card_spread.h"
 
 #include <array>
 
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
 class QLineEdit;
+class QPushButton;
 
 namespace tessaly {
 
@@ -30,8 +37,85 @@ public:
     // keyword draw (the three-card window's label refresh).
     void RelabelSlots();
 
+    // 0 "Titels", 1 "Trefwoord"; setting a different mode runs its click handling.
+    int labelMode() const;
+    void setLabelMode(int mode);
+
+    std::array<QLabel *, 10> Image{};
+    std::array<QLabel *, 10> Label{};
+    QLabel *lbUitkomst = nullptr;
+    QPushButton *btWissen = nullptr;
+    QPushButton *btRandom = nullptr;
+    QCheckBox *cbKruis = nullptr;
+    QPushButton *btHoeken = nullptr;
+    QPushButton *btMidde = nullptr;
+    QPushButton *btVolgorde = nullptr;
+    QGroupBox *Labels = nullptr;
+    QPushButton *btWissel = nullptr;
+    QComboBox *cbThema = nullptr;
+    QPushButton *btHelp = nullptr;
+    QPushButton *btGoLijn5 = nullptr;
+    QPushButton *btHome = nullptr;
+    QPushButton *btKopie = nullptr;
+    QPushButton *btBewaar = nullptr;
+    QPushButton *btOpen = nullptr;
+    QPushButton *btScherm = nullptr;
+
+protected:
+    void FormShow() override;
+    void FormClose() override;
+    bool FormKeyDown(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    void createControls();
+    void createSlots();
+    void createColumn();
+
+    void slotChanged(int slot);
+    void recount();
+    CardNumber card(int slot) const { return m_cards[slot]; }
+    NineTexts texts() const;
+    void writeCounted(const std::array<CountedSlot, 4> &counted);
+    void setLabel(int slot, const QString &text, const QColor &color, bool bold);
+    void resetTheme();
+    void setOrderHint(const QString &hint);
+
+    void btHoekenClick();
+    void btMiddeClick();
+    void cbThemaChange(int item);
+    void btRandomClick();
+    void btWissenClick();
+    void btKopieClick();
+    void btSchermClick();
+    void btBewaarClick();
+    void cbKruisClick();
+    void btVolgordeClick();
+    void LabelsClick();
+    void btWisselClick();
+    void pictureClick(int slot);
+    void btGoLijn5Click();
+    void btHomeClick();
+    void btOpenClick();
+    void btHelpClick();
+    void openListOfNine(bool withFive);
+
+    // The orders' window side.
+    void NextOrder();
+    void ShowOrderHint();
+    void ApplyCrossLayout();
+    void setButtonStates();
+    void refreshKeywordLabels();
+    void refreshTitleLabels();
+    void refreshLabelsByMode();
+
+    bool cross() const;
+    int orderIndex() const;
+
     std::array<QLineEdit *, 10> m_edits{};
+    NineCards m_cards{};
+    QButtonGroup *m_labelModes = nullptr;
+    QString m_themeMemory;
 };
 
 } // namespace tessaly

@@ -1,16 +1,105 @@
 #pragma once
 
 #include "app/spread_window.h"
+#include "tableau/tableau_line.h"
+
+#include <QPixmap>
+
+#include <array>
+
+class QButtonGroup;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
 
 namespace tessaly {
 
-// The Grand Tableau of 36 positions window.
+class TGradientPanel;
+
+// The Grand Tableau list beside the program and its backup.
+inline const QString TableauListFile = QStringLiteral("GrandTabLijst.txt");
+inline const QString TableauBackupFile = QStringLiteral("GrandTabLijst.bak");
+
+// The Grand Tableau: 36 positions, each with a theme and a house, filled by
+// hand, at random or from the Grand Tableau list; shows a card's connections.
 class TForm7 : public SpreadWindow
 {
     Q_OBJECT
 
 public:
     explicit TForm7(QWidget *parent = nullptr);
+
+    // The placing loop from position p.
+    void PlaceCards(int p);
+    // The position clicked: places or shows a connection, as rdKlik says.
+    void PositionClick(int p);
+    void ShowConnection();
+    void ClearConnections();
+    void RandomTableau();
+    // Fills the positions from a layout line; returns what was read.
+    void ApplyTableauLine(const QString &line);
+    // Appends the layout to the list file after asking.
+    void SaveTableau();
+    // Every position empty: no picture, no card, the no-card hint.
+    void EmptyPositions();
+    void btWisClick();
+    void btOpenGTClick();
+
+    bool placingMode() const;
+    void setPlacingMode(bool placing);
+    // The hint of position p as the texts give it (CR between lines), also
+    // while houses hide the hints.
+    QString Hint(int p) const { return m_hints[p]; }
+
+    std::array<QLabel *, TableauPositions + 1> Plaatje{};
+    std::array<QLabel *, TableauPositions + 1> Themaas{};
+    std::array<TGradientPanel *, TableauPositions + 1> Kleuren{};
+
+    std::array<CardNumber, TableauPositions + 1> TableauCards{};
+    TableauTextArray TableauTexts;
+    int PlacePosition = 0;
+    int ConnectionPosition = 0;
+    CardNumber ConnectionCard = 0;
+    QString TableauLine;
+
+    QGroupBox *rdKlik = nullptr;
+    QRadioButton *rbPlaats = nullptr;
+    QRadioButton *rbConnectie = nullptr;
+    QPushButton *btCon = nullptr;
+    QPushButton *btRandommie = nullptr;
+    QPushButton *btWis = nullptr;
+    QPushButton *btSluitprog = nullptr;
+    QPushButton *btOpenGT = nullptr;
+    QPushButton *btBewGT = nullptr;
+    QPushButton *btHlp = nullptr;
+    QCheckBox *cbThema = nullptr;
+    QCheckBox *cbHuiz = nullptr;
+
+protected:
+    bool FormKeyDown(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void createPositions();
+    void createControls();
+    void setPosition(int p, CardNumber card, const QString &text, const QPixmap &picture,
+                     const QString &hint);
+    void emptyPosition(int p);
+    void showPicture(int p);
+    void setHint(int p, const QString &hint);
+    void setPictureHeight(int height);
+    void showLabels(bool houses);
+    void hideLabels();
+    void cbThemaClick();
+    void cbHuizClick();
+    void setBackground(const QColor &color);
+    void showPanel(int p, const QColor &color);
+
+    std::array<QPixmap, TableauPositions + 1> m_pictures;
+    std::array<QString, TableauPositions + 1> m_hints;
+    QButtonGroup *m_clickModes = nullptr;
 };
 
 } // namespace tessaly

@@ -4,6 +4,7 @@
 
 #include "catalogue/catalogue.h"
 
+#include <QHash>
 #include <QImage>
 #include <QRegularExpression>
 #include <QSet>
@@ -71,6 +72,22 @@ QString commonTextProblem(const QByteArray &bytes)
     return {};
 }
 
+// The clauses of a short text: the parts between "; ", ": " and sentence
+// ends, lower-cased, without punctuation and with single blanks.
+QStringList clausesOf(const QString &text)
+{
+    static const QRegularExpression boundary(QStringLiteral("[;:.!?]\\s+"));
+    static const QRegularExpression punctuation(QStringLiteral("[^\\w\\s]"),
+                                                QRegularExpression::UseUnicodePropertiesOption);
+    QStringList clauses;
+    for (const QString &part : text.split(boundary)) {
+        const QString clause = part.toLower().replace(punctuation, QStringLiteral(" ")).simplified();
+        if (!clause.isEmpty())
+            clauses << clause;
+    }
+    return clauses;
+}
+
 void report(const QStringList &problems)
 {
     QVERIFY2(problems.isEmpty(), qPrintable(QStringList(problems.mid(0, 40)).join(u'\n') +
@@ -91,6 +108,10 @@ private slots:
     void themeTexts();
     void shortPairTexts();
     void longPairTexts();
+    void clauses_data();
+    void clauses();
+    void mirroredPairsReadDifferently();
+    void longTextLinesUnique();
 };
 
 void tst_Content::numberedWithoutGaps()
@@ -232,6 +253,65 @@ void tst_Content::longPairTexts()
         if (seen.contains(text))
             problems << where + QStringLiteral("same text as another pair");
         seen.insert(text);
+    }
+    report(problems);
+}
+
+void tst_Content::clauses_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("clauses");
+    QTest::newRow("two clauses") << QStringLiteral("Goed nieuws; onverwachte meevaller.")
+                                 << QStringList{QStringLiteral("goed nieuws"),
+                                                QStringLiteral("onverwachte meevaller")};
+    QTest::newRow("case, quotes and sentence ends")
+        << QStringLiteral("Zeg \u2018Nee\u2019! Een  Reis: weg.")
+        << QStringList{QStringLiteral("zeg nee"), QStringLiteral("een reis"), QStringLiteral("weg")};
+    QTest::newRow("comma stays inside")
+        << QStringLiteral("Wat vastzat, gaat open.") << QStringList{QStringLiteral("wat vastzat gaat open")};
+}
+
+void tst_Content::clauses()
+{
+    QFETCH(QString, text);
+    QFETCH(QStringList, clauses);
+    QCOMPARE(clausesOf(text), clauses);
+}
+
+// a+b and b+a are two readings: a is the subject and b colours it, so the
+// two short texts never share a clause.
+void tst_Content::mirroredPairsReadDifferently()
+{
+    QStringList problems;
+    for (int i = 1; i <= PairCount; ++i) {
+        const auto [a, b] = PairCards(i);
+        if (a > b)
+            continue;
+        const QStringList mirrored = clausesOf(PairBareText(PairIndexOf(b, a)));
+        for (const QString &clause : clausesOf(PairBareText(i)))
+            if (mirrored.contains(clause))
+                problems << QStringLiteral("%1+%2 and %2+%1 share '%3'").arg(a).arg(b).arg(clause);
+    }
+    report(problems);
+}
+
+void tst_Content::longTextLinesUnique()
+{
+    QStringList problems;
+    QHash<QString, QString> firstPair;
+    for (int i = 1; i <= PairCount; ++i) {
+        const auto [a, b] = PairCards(i);
+        const QString pair = QStringLiteral("%1+%2").arg(a).arg(b);
+        const QStringList lines = LoadPairText(i + FirstPairTextResource - 1);
+        const qsizetype end = lines.lastIndexOf(QStringLiteral("---"));
+        for (const QString &line : lines.mid(1, end - 1)) {
+            const QString text = line.simplified();
+            const auto found = firstPair.constFind(text);
+            if (found == firstPair.constEnd())
+                firstPair.insert(text, pair);
+            else if (*found != pair)
+                problems << QStringLiteral("%1 repeats a line of %2: %3").arg(pair, *found, text);
+        }
     }
     report(problems);
 }

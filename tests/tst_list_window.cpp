@@ -11,6 +11,8 @@
 #include <QLabel>
 #include <QListView>
 #include <QPushButton>
+#include <QSignalSpy>
+#include <QStringEncoder>
 #include <QTest>
 
 using namespace tessaly;
@@ -55,6 +57,12 @@ private slots:
     void search();
     void copyList();
     void endKeyOpensAllKinds();
+    void saveAddsRowWithoutReload();
+    void changedFileIsNotOverwritten_data();
+    void changedFileIsNotOverwritten();
+    void markedJournal_data();
+    void markedJournal();
+    void longLineIsDrawnCut();
 
 private:
     TVerleden *list() const { return Windows().Verleden; }
@@ -369,6 +377,111 @@ void tst_ListWindow::endKeyOpensAllKinds()
     QVERIFY(list()->cbDrieK->isChecked());
     QCOMPARE(list()->rows(), Journal);
     QCOMPARE(list()->lbAantal->text(), QStringLiteral("Aantal vragen: 6 v 6"));
+}
+
+void tst_ListWindow::saveAddsRowWithoutReload()
+{
+    QSignalSpy resets(list()->lbxLijst->model(), &QAbstractItemModel::modelReset);
+    Shared().SpreadSaved = false;
+    m_program->platform().inputAnswers = {QStringLiteral("nieuw")};
+    main()->btBewaren->click();
+    const QStringList saved = m_program->lines(ListFile);
+    QCOMPARE(saved.size(), Journal.size() + 1);
+    QCOMPARE(saved.mid(0, Journal.size()), Journal);
+    QVERIFY(saved.last().startsWith(QStringLiteral("08.dec.26 (nieuw) / ")));
+    QCOMPARE(m_program->lines(ListBackup), saved);
+    QCOMPARE(list()->rows(), saved);
+    QCOMPARE(list()->lbAantal->text(), QStringLiteral("Aantal vragen: 7"));
+    QCOMPARE(resets.count(), 0);
+}
+
+void tst_ListWindow::changedFileIsNotOverwritten_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::newRow("delete") << "btWisSel";
+    QTest::newRow("edit remark") << "btBewerk";
+    QTest::newRow("empty list") << "btWisLst";
+}
+
+void tst_ListWindow::changedFileIsNotOverwritten()
+{
+    QFETCH(QString, button);
+    const QStringList other = Journal + QStringList{QStringLiteral("09.dec.26 (elders) / 11 12 13")};
+    ScriptedPlatform &platform = m_program->platform();
+    // A second copy saves while the question is open.
+    platform.whileAsking = [&] { m_program->write(ListFile, other); };
+    platform.confirmAnswers = {true};
+    platform.inputAnswers = {QStringLiteral("nieuw")};
+    list()->selectRow(0);
+    list()->findChild<QPushButton *>(button)->click();
+    QCOMPARE(platform.messages,
+             QStringList{QStringLiteral(
+                 "Orvalis.txt is intussen gewijzigd en opnieuw geladen; er is niets opgeslagen.")});
+    QCOMPARE(m_program->lines(ListFile), other);
+    QVERIFY(!QFile::exists(ListBackup));
+    QCOMPARE(list()->rows(), other);
+    QVERIFY(list()->isEnabled());
+}
+
+void tst_ListWindow::markedJournal_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("storable");
+    const QString text =
+        QStringLiteral("01.dec.26 (Dromen \u00EB \u20AC) / 01 02 03\r\n02.dec.26 (twee) / 04 05 06\r\n");
+    const QString greek = QStringLiteral("01.dec.26 (\u03A9) / 01 02 03\r\n02.dec.26 (twee) / 04 05 06\r\n");
+    QTest::newRow("UTF-8") << "\xEF\xBB\xBF" + QStringEncoder(QStringConverter::Utf8).encode(text) << true;
+    QTest::newRow("UTF-16 LE") << "\xFF\xFE" + QStringEncoder(QStringConverter::Utf16LE).encode(text) << true;
+    QTest::newRow("UTF-16 BE") << "\xFE\xFF" + QStringEncoder(QStringConverter::Utf16BE).encode(text) << true;
+    QTest::newRow("UTF-16 beyond Windows-1252")
+        << "\xFF\xFE" + QStringEncoder(QStringConverter::Utf16LE).encode(greek) << false;
+}
+
+void tst_ListWindow::markedJournal()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, storable);
+    {
+        QFile file(ListFile);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    list()->RefreshList();
+    QCOMPARE(list()->rows().size(), 2);
+    QVERIFY(list()->rows()[0].startsWith(QStringLiteral("01.dec.26 (")));
+    QCOMPARE(list()->rows()[1], QStringLiteral("02.dec.26 (twee) / 04 05 06"));
+    // Deleting the second entry writes Windows-1252, or nothing at all.
+    m_program->platform().confirmAnswers = {true};
+    list()->selectRow(1);
+    list()->btWisSel->click();
+    if (storable) {
+        QCOMPARE(m_program->bytes(ListFile), QByteArray("01.dec.26 (Dromen \xEB \x80) / 01 02 03\r\n"));
+        QVERIFY(m_program->platform().messages.isEmpty());
+    } else {
+        QCOMPARE(m_program->bytes(ListFile), bytes);
+        QCOMPARE(m_program->platform().messages,
+                 QStringList{QStringLiteral(
+                     "Een regel voor Orvalis.txt bevat tekens die niet bewaard kunnen worden.")});
+        QCOMPARE(list()->rows().size(), 2);
+    }
+}
+
+void tst_ListWindow::longLineIsDrawnCut()
+{
+    const QString damaged =
+        QStringLiteral("01.dec.26 (") + QString(200000, u'x') + QStringLiteral(") / 01 02 03");
+    m_program->write(ListFile, {damaged, Journal[0]});
+    list()->RefreshList();
+    QCOMPARE(list()->rows(), (QStringList{damaged, Journal[0]}));
+    const QString drawn = list()->lbxLijst->model()->index(0, 0).data().toString();
+    QCOMPARE(drawn, damaged.left(1000) + QChar(0x2026));
+    QCOMPARE(list()->lbxLijst->model()->index(1, 0).data().toString(), Journal[0]);
+    // Everything else takes the whole line: here the remark edit finds it.
+    list()->selectRow(0);
+    m_program->platform().inputAnswers = {QStringLiteral("kort")};
+    list()->btBewerk->click();
+    QCOMPARE(m_program->lines(ListFile),
+             (QStringList{QStringLiteral("01.dec.26 (kort) / 01 02 03"), Journal[0]}));
 }
 
 QTEST_MAIN(tst_ListWindow)

@@ -235,7 +235,8 @@ void tst_SaveSpread::failedBackupIsReportedAndLosesNothing()
     chooseCards(1, 2, 3);
     m_program->platform().inputAnswers = {QStringLiteral("nieuw")};
     main()->btBewaren->click();
-    QCOMPARE(m_program->platform().messages, QStringList{QStringLiteral("Kan Orvalis.bak niet schrijven.")});
+    QCOMPARE(m_program->platform().messages,
+             QStringList{QStringLiteral("Orvalis.bak is geen gewoon bestand en wordt niet gebruikt.")});
     QCOMPARE(m_program->lines(ListFile), old + QStringList{QStringLiteral("08.dec.26 (nieuw) / 01 02 03")});
 }
 
@@ -245,7 +246,8 @@ void tst_SaveSpread::unreadableListSavesNothing()
     chooseCards(1, 2, 3);
     m_program->platform().inputAnswers = {QStringLiteral("nieuw")};
     main()->btBewaren->click();
-    QCOMPARE(m_program->platform().messages, QStringList{QStringLiteral("Kan Orvalis.txt niet lezen.")});
+    QCOMPARE(m_program->platform().messages,
+             QStringList{QStringLiteral("Orvalis.txt is geen gewoon bestand en wordt niet gebruikt.")});
     QVERIFY(!Shared().SpreadSaved);
     QVERIFY(!QFile::exists(DayCardFile));
     QVERIFY(!QFile::exists(ListBackup));

@@ -1,12 +1,16 @@
 #include "app/main_window.h"
 #include "app/shared_state.h"
+#include "app/startup.h"
 #include "app/text_file.h"
 #include "app/window_set.h"
 #include "catalogue/card_picture.h"
 #include "program_fixture.h"
+#include "saved/list_window.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QLockFile>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -27,6 +31,10 @@ private slots:
     void escapeEndsProgramAndDeletesBackups();
     void cardPictures_data();
     void cardPictures();
+    void secondCopyIsRefused();
+    void lockOfEndedCopyIsTakenOver();
+    void journalIsNotReadAtStart_data();
+    void journalIsNotReadAtStart();
 
 private:
     QScopedPointer<ProgramFixture> m_program;
@@ -133,6 +141,64 @@ void tst_Startup::cardPictures()
         QVERIFY(m_platform->messages.isEmpty());
     } else {
         QCOMPARE(m_platform->messages, QStringList{QStringLiteral("Deze Kaart Bestaat Niet!")});
+    }
+}
+
+void tst_Startup::secondCopyIsRefused()
+{
+    QLockFile first(QString::fromLatin1(DirectoryLockName));
+    QVERIFY(LockWorkingDirectory(first));
+    QLockFile second(QString::fromLatin1(DirectoryLockName));
+    QVERIFY(!LockWorkingDirectory(second));
+    ShowAlreadyOpen();
+    QCOMPARE(m_platform->messages, QStringList{QStringLiteral("Tessaly Studie is al geopend in deze map.")});
+    first.unlock();
+    QVERIFY(LockWorkingDirectory(second));
+}
+
+void tst_Startup::lockOfEndedCopyIsTakenOver()
+{
+    // Another copy, running and then killed: its lock file stays behind.
+    QProcess other;
+    other.start(QStringLiteral(JOURNAL_SAVER), {QStringLiteral("lock"), QDir::currentPath()});
+    QVERIFY(other.waitForReadyRead(20000));
+    QCOMPARE(other.readAll(), QByteArray("locked\n"));
+    QLockFile lock(QString::fromLatin1(DirectoryLockName));
+    QVERIFY(!LockWorkingDirectory(lock));
+    other.kill();
+    QVERIFY(other.waitForFinished(20000));
+    QVERIFY(QFile::exists(QString::fromLatin1(DirectoryLockName)));
+    QVERIFY(LockWorkingDirectory(lock));
+}
+
+void tst_Startup::journalIsNotReadAtStart_data()
+{
+    QTest::addColumn<bool>("fifo");
+    QTest::newRow("journal") << false;
+    QTest::newRow("FIFO in its place") << true;
+}
+
+void tst_Startup::journalIsNotReadAtStart()
+{
+    QFETCH(bool, fifo);
+    if (fifo)
+        QCOMPARE(QProcess::execute(QStringLiteral("mkfifo"), {QStringLiteral("Orvalis.txt")}), 0);
+    else
+        QVERIFY(WriteLines(QStringLiteral("Orvalis.txt"), {QStringLiteral("01.dec.26 (a) / 01 02 03")}));
+    // A FIFO would block a read: the start must not wait on it.
+    DestroyWindows();
+    StartProgram(*qApp);
+    QVERIFY(Windows().Form1->isVisible());
+    QVERIFY(m_platform->messages.isEmpty());
+    QVERIFY(!Windows().Verleden->journal().unchanged()); // never read
+    // Shown, the list reads it, or says in one message why it can't.
+    Windows().Verleden->OpenAllKinds();
+    if (fifo) {
+        QCOMPARE(m_platform->messages,
+                 QStringList{QStringLiteral("Orvalis.txt is geen gewoon bestand en wordt niet gebruikt.")});
+        QVERIFY(Windows().Verleden->rows().isEmpty());
+    } else {
+        QCOMPARE(Windows().Verleden->rows(), QStringList{QStringLiteral("01.dec.26 (a) / 01 02 03")});
     }
 }
 

@@ -3,6 +3,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -22,6 +24,10 @@ private slots:
     void failedWriteKeepsOldContent();
     void missingFileIsAnError();
     void deleteSkipsMissingFile();
+    void fifoIsNeitherReadNorReplaced();
+    void byteOrderMarks_data();
+    void byteOrderMarks();
+    void heldListWritesLineBreaksAsCrLf();
     void fileDates_data();
     void fileDates();
 
@@ -99,8 +105,10 @@ void tst_TextFile::failedWriteKeepsOldContent()
     QVERIFY(QDir(m_dir->path()).mkpath(QStringLiteral("blocked.txt")));
     QString error;
     QVERIFY(!WriteLines(path("blocked.txt"), {QStringLiteral("x")}, &error));
-    QCOMPARE(error, QStringLiteral("Kan blocked.txt niet schrijven."));
+    QCOMPARE(error, QStringLiteral("blocked.txt is geen gewoon bestand en wordt niet gebruikt."));
     QVERIFY(QFileInfo(path("blocked.txt")).isDir());
+    QVERIFY(!WriteLines(path("geen/map/x.txt"), {QStringLiteral("x")}, &error));
+    QCOMPARE(error, QStringLiteral("Kan x.txt niet schrijven."));
 }
 
 void tst_TextFile::missingFileIsAnError()
@@ -117,6 +125,80 @@ void tst_TextFile::deleteSkipsMissingFile()
     QVERIFY(FileExists(path("er.bak")));
     QVERIFY(DeleteFile(path("er.bak")));
     QVERIFY(!FileExists(path("er.bak")));
+}
+
+void tst_TextFile::fifoIsNeitherReadNorReplaced()
+{
+    // Reading a FIFO the ordinary way would wait for a writer for ever.
+    QCOMPARE(QProcess::execute(QStringLiteral("mkfifo"), {path("f.txt")}), 0);
+    const QString refused = QStringLiteral("f.txt is geen gewoon bestand en wordt niet gebruikt.");
+    QString error;
+    QVERIFY(!ReadLines(path("f.txt"), &error));
+    QCOMPARE(error, refused);
+    error.clear();
+    QVERIFY(!WriteLines(path("f.txt"), {QStringLiteral("x")}, &error));
+    QCOMPARE(error, refused);
+    LineFile held(path("f.txt"));
+    error.clear();
+    QVERIFY(!held.refresh(&error));
+    QCOMPARE(error, refused);
+    QVERIFY(!held.append(QStringLiteral("x"), &error));
+    QVERIFY(!held.copyTo(path("f.bak"), &error));
+    QVERIFY(!QFile::exists(path("f.bak")));
+    QVERIFY(!QFileInfo(path("f.txt")).isFile());
+}
+
+void tst_TextFile::byteOrderMarks_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    const QString text = QStringLiteral("d\u00EBze \u20AC\r\ntwee\ndrie");
+    QTest::newRow("UTF-8") << "\xEF\xBB\xBF" + QStringEncoder(QStringConverter::Utf8).encode(text);
+    QTest::newRow("UTF-16 LE") << "\xFF\xFE" + QStringEncoder(QStringConverter::Utf16LE).encode(text);
+    QTest::newRow("UTF-16 BE") << "\xFE\xFF" + QStringEncoder(QStringConverter::Utf16BE).encode(text);
+}
+
+void tst_TextFile::byteOrderMarks()
+{
+    QFETCH(QByteArray, bytes);
+    QFile file(path("b.txt"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+    const QStringList lines = {QStringLiteral("d\u00EBze \u20AC"), QStringLiteral("twee"),
+                               QStringLiteral("drie")};
+    QCOMPARE(*ReadLines(path("b.txt")), lines);
+    // The next write is Windows-1252, without a mark.
+    LineFile held(path("b.txt"));
+    QVERIFY(held.append(QStringLiteral("vier")));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("d\xEBze \x80\r\ntwee\r\ndrie\r\nvier\r\n"));
+}
+
+void tst_TextFile::heldListWritesLineBreaksAsCrLf()
+{
+    QFile file(path("h.txt"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("een\ntwee\rdrie\r\nvier");
+    file.close();
+    LineFile held(path("h.txt"));
+    QVERIFY(held.refresh());
+    QCOMPARE(held.lines(), (QStringList{"een", "twee", "drie", "vier"}));
+    QVERIFY(held.unchanged());
+    QVERIFY(held.remove({0, 2}, path("h.bak")));
+    QCOMPARE(*ReadLines(path("h.bak")), (QStringList{"een", "twee", "drie", "vier"}));
+    QVERIFY(held.replace(1, QStringLiteral("VIER"), path("h.bak")));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("twee\r\nVIER\r\n"));
+    file.close();
+    QCOMPARE(held.lines(), (QStringList{"twee", "VIER"}));
+    // Another writer: noticed, and read again on refresh.
+    QVERIFY(WriteLines(path("h.txt"), {QStringLiteral("anders")}));
+    QVERIFY(!held.unchanged());
+    QVERIFY(held.refresh());
+    QCOMPARE(held.lines(), QStringList{QStringLiteral("anders")});
+    QVERIFY(held.clear(path("h.bak")));
+    QCOMPARE(*ReadLines(path("h.bak")), QStringList{QStringLiteral("anders")});
+    QCOMPARE(*ReadLines(path("h.txt")), QStringList());
 }
 
 void tst_TextFile::fileDates_data()

@@ -1,5 +1,15 @@
 #include "scripted_platform.h"
 
+namespace {
+
+void runOnce(std::function<void()> &action)
+{
+    if (const std::function<void()> run = std::exchange(action, nullptr))
+        run();
+}
+
+} // namespace
+
 ScriptedPlatform::ScriptedPlatform()
 {
     install(this);
@@ -18,6 +28,7 @@ void ScriptedPlatform::message(const QString &text)
 bool ScriptedPlatform::confirm(const QString &caption, const QString &text, Icon)
 {
     confirmations.append(caption + u'|' + text);
+    runOnce(whileAsking);
     if (confirmAnswers.isEmpty()) {
         unanswered.append(caption + u'|' + text);
         return false;
@@ -29,6 +40,7 @@ std::optional<QString> ScriptedPlatform::input(const QString &caption, const QSt
                                                const QString &initial)
 {
     inputs.append(caption + u'|' + prompt + u'|' + initial);
+    runOnce(whileAsking);
     if (inputAnswers.isEmpty()) {
         unanswered.append(caption + u'|' + prompt);
         return std::nullopt;

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 // Installs itself for its lifetime: dialogs answer from scripts and are
@@ -30,6 +31,9 @@ public:
     // `unanswered` and cancelled.
     QList<bool> confirmAnswers;
     QList<std::optional<QString>> inputAnswers;
+    // Runs once while the next question or input dialog is open: what
+    // another program does meanwhile.
+    std::function<void()> whileAsking;
 
     QStringList messages;
     QStringList confirmations; // "caption|text"
