@@ -123,6 +123,7 @@ void TBewerk::FormShow()
 {
     if (const std::optional<QStringList> lines = ReadJournal())
         m_model->setStringList(*lines);
+    m_shown = Windows().Verleden->journal().generation();
     selectRow(m_model->rowCount() - 1);
     showLineNumber();
     lbxHerstel->setFocus();
@@ -162,38 +163,39 @@ void TBewerk::EditWholeLine()
     if (!FileExists(ListFile) || row < 0)
         return;
     Platform &platform = Platform::instance();
-    const QStringList before = rows();
     if (!stillTheFile())
         return;
+    LineFile &journal = Windows().Verleden->journal();
     QString error;
     {
         BusyCursor busy;
-        if (!WriteLines(ListBackup, before, &error)) {
+        if (!journal.copyTo(ListBackup, &error)) {
             platform.message(error);
             return;
         }
     }
-    const std::optional<QString> text = askLine(before[row]);
+    const std::optional<QString> text = askLine(rows()[row]);
     if (!text) {
         platform.message(QStringLiteral("Niets veranderd!"));
         return;
     }
     if (!stillTheFile())
         return;
-    QStringList after = before;
-    after[row] = *text;
     BusyCursor busy;
-    if (!WriteLines(ListBackup, before, &error) || !WriteLines(ListFile, after, &error)) {
+    // Writes the backup again, then the list.
+    if (!journal.replace(row, *text, ListBackup, &error)) {
         platform.message(error);
         return;
     }
-    m_model->setStringList(after);
+    m_shown = journal.generation();
+    m_model->setData(m_model->index(row), *text);
     selectRow(row);
 }
 
 bool TBewerk::stillTheFile()
 {
-    if (ReadJournal() == rows())
+    const LineFile &journal = Windows().Verleden->journal();
+    if (journal.unchanged() && journal.generation() == m_shown)
         return true;
     // Written meanwhile (a save, another program): writing these rows back
     // would lose that.
@@ -220,7 +222,10 @@ void TBewerk::RestoreBackup()
         platform.message(error);
         return;
     }
+    // The held journal reads the restored file when next asked.
     m_model->setStringList(*backup);
+    if (const std::optional<QStringList> lines = ReadJournal())
+        m_shown = Windows().Verleden->journal().generation();
     selectRow(m_model->rowCount() - 1);
     showLineNumber();
 }

@@ -49,6 +49,8 @@ private:
 
     QStringListModel *m_model = nullptr;
     bool m_placed = false;
+    // The journal's generation the rows show.
+    quint64 m_shown = 0;
 };
 
 } // namespace tessaly

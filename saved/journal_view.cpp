@@ -2,6 +2,8 @@
 
 #include "app/platform.h"
 #include "app/text_file.h"
+#include "app/window_set.h"
+#include "saved/list_window.h"
 #include "saved/saved_list.h"
 
 #include <QAbstractButton>
@@ -28,13 +30,17 @@ QListView *MakeJournalView(QWidget *parent, const char *name, QRect geometry, QS
 
 std::optional<QStringList> ReadJournal()
 {
-    if (!FileExists(ListFile))
-        return std::nullopt;
+    // The list window holds the journal and reads it again only when the
+    // file changed.
+    LineFile &journal = Windows().Verleden->journal();
     QString error;
-    std::optional<QStringList> lines = ReadLines(ListFile, &error);
-    if (!lines)
+    if (!journal.refresh(&error)) {
         Platform::instance().message(error);
-    return lines;
+        return std::nullopt;
+    }
+    if (!journal.exists())
+        return std::nullopt;
+    return journal.lines();
 }
 
 void CopyRows(const QStringList &rows)
