@@ -5,10 +5,13 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QScreen>
 #include <QWidget>
+
+#include <algorithm>
 
 namespace tessaly {
 
@@ -71,7 +74,13 @@ std::optional<QString> Platform::input(const QString &caption, const QString &pr
     dialog.setTextValue(initial);
     dialog.setOkButtonText(QStringLiteral("OK"));
     dialog.setCancelButtonText(QStringLiteral("Annuleren"));
-    dialog.resize(360, dialog.sizeHint().height());
+    // Wide enough to show a whole journal line, within the screen.
+    int width = std::max(360, dialog.fontMetrics().horizontalAdvance(initial) + 80);
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        width = std::min(width, screen->availableGeometry().width() * 4 / 5);
+    // The dialog takes its size from its field.
+    if (auto *field = dialog.findChild<QLineEdit *>())
+        field->setMinimumWidth(width - 40);
     centreOnScreen(dialog);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;

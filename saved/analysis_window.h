@@ -1,16 +1,76 @@
 #pragma once
 
+#include "saved/card_analysis.h"
+
 #include <QWidget>
+
+class QLabel;
+class QListView;
+class QPushButton;
+class QRadioButton;
+class QStringListModel;
 
 namespace tessaly {
 
-// The analysis of the saved list window.
+// How often each card stands in the journal, for all years or one, in three
+// presentations; a row leads to the selection of the entries holding it.
 class TAnalyseBox : public QWidget
 {
     Q_OBJECT
 
 public:
     explicit TAnalyseBox(QWidget *parent = nullptr);
+
+    // Counts again in the ticked presentation, for the filter year or all.
+    void RefreshAnalysis();
+    // All years.
+    void RunAnalysis();
+    // The year in AnalysisYear.
+    void CountYear();
+
+    void btFilterClick();
+    void btLessClick();
+    void btMoreClick();
+    void btResetClick();
+    void btSelectClick();
+    void btKoppieClick();
+
+    QStringList rows() const;
+    AnalysisView view() const;
+    // The filter year; empty for all years.
+    QString filterYear() const { return m_year; }
+
+    // The year the count and the prompt work with.
+    QString AnalysisYear;
+
+    QLabel *Label1 = nullptr;
+    QLabel *lbAantal = nullptr;
+    QPushButton *btKoppie = nullptr;
+    QListView *lbAnalyse = nullptr;
+    QPushButton *btSelect = nullptr;
+    QPushButton *btFilter = nullptr;
+    QPushButton *btLess = nullptr;
+    QPushButton *btMore = nullptr;
+    QRadioButton *rbDef = nullptr;
+    QRadioButton *rbToon = nullptr;
+    QRadioButton *rbSort = nullptr;
+    QPushButton *btReset = nullptr;
+    QPushButton *OKButton = nullptr;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void createControls();
+    void setYear(const QString &year);
+    void stepYear(int step);
+    void showCounts(const CardCounts &counts);
+    bool FormKeyDown(int key);
+
+    QStringListModel *m_model = nullptr;
+    QString m_year;
+    bool m_placed = false;
 };
 
 } // namespace tessaly

@@ -21,6 +21,7 @@ struct EntryReceiver
 {
     bool (*accepts)(int cardCount);
     void (*deliver)(const QList<int> &cards);
+    bool fromListOnly = false;
 };
 
 bool mainVisible()
@@ -54,7 +55,7 @@ const std::array<EntryReceiver, 7> Receivers = {{
     {[](int count) { return count == 5; },
      [](const QList<int> &cards) { Windows().Form2->TakeFiveEntry(cards); }},
     {[](int count) { return count == 9 && Windows().Form2->isVisible() && Shared().LineExpanded; },
-     [](const QList<int> &cards) { Windows().Form2->TakeNineEntry(cards); }},
+     [](const QList<int> &cards) { Windows().Form2->TakeNineEntry(cards); }, true},
     {[](int count) { return count == 5 && Windows().Form3->isVisible(); },
      [](const QList<int> &cards) { Windows().Form3->TakeCrossEntry(cards); }},
     {[](int count) { return count == 9; },
@@ -63,10 +64,10 @@ const std::array<EntryReceiver, 7> Receivers = {{
 
 } // namespace
 
-void DeliverEntryCards(const QList<int> &cards)
+void DeliverEntryCards(const QList<int> &cards, OpenedFrom from)
 {
     for (const EntryReceiver &receiver : Receivers)
-        if (receiver.accepts(int(cards.size())))
+        if (receiver.accepts(int(cards.size())) && (from == OpenedFrom::List || !receiver.fromListOnly))
             receiver.deliver(cards);
 }
 
