@@ -15,8 +15,9 @@ CommandLine ParseCommandLine(const QStringList &arguments)
                        "waarin het programma draait."));
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
-    const QCommandLineOption homeFolder(QStringList{QStringLiteral("s"), QStringLiteral("standaardmap")},
-                                        QStringLiteral("Draai in ~/TessalyStudie (aangemaakt als die ontbreekt)."));
+    const QCommandLineOption homeFolder(
+        QStringList{QStringLiteral("s"), QStringLiteral("standaardmap")},
+        QStringLiteral("Draai in ~/TessalyStudie (aangemaakt als die ontbreekt)."));
     parser.addOption(homeFolder);
     parser.addPositionalArgument(QStringLiteral("map"),
                                  QStringLiteral("Draai in deze map (aangemaakt als die ontbreekt)."),
@@ -35,7 +36,8 @@ CommandLine ParseCommandLine(const QStringList &arguments)
     }
     if (parser.isSet(versionOption)) {
         result.action = CommandLine::Action::ShowVersion;
-        result.text = QCoreApplication::applicationName() + u' ' + QCoreApplication::applicationVersion() + u'\n';
+        result.text =
+            QCoreApplication::applicationName() + u' ' + QCoreApplication::applicationVersion() + u'\n';
         return result;
     }
     const QStringList folders = parser.positionalArguments();
