@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 #include "app/window_set.h"
+#include "widgets/controls.h"
 #include "widgets/key_preview.h"
 
 #include <QFile>
@@ -66,6 +67,7 @@ THelpInfo::THelpInfo(QWidget *parent)
     // Read-only, but with a cursor to move and select with the keyboard.
     Memo1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     Memo1->setPlainText(HelpText());
+    Memo1->setAccessibleName(QStringLiteral("Help tekst"));
 
     btSluiten = new QPushButton(QStringLiteral("Sluiten"), this);
     btSluiten->setObjectName(QStringLiteral("btSluiten"));
@@ -73,6 +75,8 @@ THelpInfo::THelpInfo(QWidget *parent)
     connect(btSluiten, &QPushButton::clicked, this, &QWidget::close);
 
     new KeyPreview(this, [this](QKeyEvent *event) {
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+            return PressFocusedButton(this);
         if (event->key() != Qt::Key_Escape)
             return false;
         close();

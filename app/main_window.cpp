@@ -142,6 +142,7 @@ void TForm1::createControls()
             box->addItem(CardTitle(card));
         box->setCurrentIndex(1);
         box->setGeometry(PickerLefts[k], 4, 103, 21);
+        box->setAccessibleName(QStringLiteral("Kaart %1").arg(k));
         connect(box->lineEdit(), &QLineEdit::textEdited, this,
                 [this, k](const QString &text) { pickerEdited(k, text); });
         connect(box, &QComboBox::activated, this, [this, k](int item) { ChooseSlotCard(k, item); });
@@ -157,6 +158,7 @@ void TForm1::createControls()
         picture->setGeometry(PicturePlaces[slot].left, PicturePlaces[slot].top, 98, 148);
         picture->setAlignment(Qt::AlignCenter);
         picture->setCursor(Qt::WhatsThisCursor);
+        picture->setAccessibleName(CardPictureName(0));
         Image[slot] = picture;
 
         auto *label = new QLabel(this);
@@ -171,6 +173,8 @@ void TForm1::createControls()
     Image[11]->setObjectName(QStringLiteral("Image11"));
     Image[11]->setGeometry(8, 549, 73, 110);
     Image[11]->setAlignment(Qt::AlignCenter);
+    Image[11]->setAccessibleName(CardPictureName(0));
+    Image[11]->setAccessibleDescription(QStringLiteral("Magic Card"));
     Image[11]->hide();
 
     lbMagCard = new QLabel(QStringLiteral("Magic Card"), this);
@@ -187,6 +191,7 @@ void TForm1::createControls()
     for (int mode = 0; mode < modes.size(); ++mode) {
         auto *radio = new QRadioButton(modes[mode], RadioGroup1);
         radio->setGeometry(8, 18 + mode * 21, 88, 19);
+        radio->setAccessibleName(QString(modes[mode]).remove(u'&'));
         m_labelModes->addButton(radio, mode);
     }
     m_labelModes->button(2)->setChecked(true);
@@ -221,6 +226,8 @@ void TForm1::createControls()
     cbDriehoek->setObjectName(QStringLiteral("cbDriehoek"));
     cbDriehoek->setGeometry(28, 459, 80, 19);
     cbDriehoek->setToolTip(QStringLiteral("Driehoek van 6 kaarten"));
+    cbDriehoek->setAccessibleName(cbDriehoek->text());
+    cbDriehoek->setAccessibleDescription(cbDriehoek->toolTip());
     connect(cbDriehoek, &QCheckBox::toggled, this, &TForm1::cbDriehoekClick);
     btGrandT = MakeButton(this, "btGrandT", QStringLiteral("GrandTableau"), {20, 488, 90, 25});
     connect(btGrandT, &QPushButton::clicked, this, [] { Windows().Form7->show(); });
@@ -235,6 +242,7 @@ void TForm1::createControls()
     connect(bt10X, &QPushButton::clicked, this, &TForm1::CopyText);
     btHelp = MakeButton(this, "btHelp", QStringLiteral("?"), {50, 629, 22, 22}, QStringLiteral("Help"));
     btHelp->setFlat(true);
+    btHelp->setAccessibleName(QStringLiteral("Help"));
     QFont bold = btHelp->font();
     bold.setBold(true);
     bold.setPixelSize(14);
@@ -246,6 +254,7 @@ void TForm1::createControls()
     btBigImg = MakeButton(this, "btBigImg", QStringLiteral("*"), {416, 660, 20, 20},
                           QStringLiteral("Kopieer Afbeelding naar Klembord"));
     btBigImg->setFlat(true);
+    btBigImg->setAccessibleName(QStringLiteral("Kopieer Afbeelding"));
     connect(btBigImg, &QPushButton::clicked, this, &TForm1::CopyPicture);
 }
 
@@ -407,10 +416,7 @@ bool TForm1::FormKeyDown(QKeyEvent *event)
     case Qt::Key_Enter:
         // The focused button takes Enter, as on any dialog; otherwise the
         // default button does.
-        if (auto *focused = qobject_cast<QPushButton *>(QApplication::focusWidget());
-            focused && focused->window() == this)
-            focused->click();
-        else
+        if (!PressFocusedButton(this))
             btVijf->click();
         return true;
     case Qt::Key_Left:
@@ -487,10 +493,12 @@ void TForm1::refreshSlot(int slot, CardNumber card)
     SlotKeyword[slot] = tessaly::SlotKeyword(card, shared.CurrentKeywords);
     Label[slot]->setText(SlotName[slot]);
     Image[slot]->setToolTip(SlotKeyword[slot]);
+    Image[slot]->setAccessibleDescription(SlotKeyword[slot]);
 }
 
 void TForm1::showCard(QLabel *picture, CardNumber card)
 {
+    picture->setAccessibleName(CardPictureName(card));
     const QPixmap pixmap = LoadCardPicture(card);
     if (pixmap.isNull()) {
         picture->clear();
@@ -570,6 +578,7 @@ void TForm1::ApplyLabelMode()
         const SlotTexts texts = MainSlotTexts(mode, SlotName[slot], SlotKeyword[slot]);
         Label[slot]->setText(texts.label);
         Image[slot]->setToolTip(texts.hint);
+        Image[slot]->setAccessibleDescription(texts.hint);
         Label[slot]->setVisible(MainLabelVisible(mode, slot, triangle));
     }
 }
@@ -612,6 +621,7 @@ void TForm1::RelabelAllSlots()
         SlotKeyword[slot] = tessaly::SlotKeyword(card, shared.CurrentKeywords);
         Label[slot]->setText(SlotName[slot]);
         Image[slot]->setToolTip(SlotKeyword[slot]);
+        Image[slot]->setAccessibleDescription(SlotKeyword[slot]);
         RedrawKeywords(shared.CurrentKeywords, Platform::instance());
     }
 }

@@ -18,4 +18,9 @@ QPixmap LoadCardPicture(int n)
     return QPixmap::fromImage(image);
 }
 
+QString CardPictureName(int n)
+{
+    return n >= 1 && n <= CardCount ? CardTitle(n) : QStringLiteral("Geen kaart");
+}
+
 } // namespace tessaly

@@ -122,6 +122,7 @@ void TForm5::createControls()
     connect(btWissen, &QPushButton::clicked, this, &TForm5::btWissenClick);
     btWissel = MakeButton(this, "btWissel", QStringLiteral("<>"), {92, 460, 28, 21},
                           QStringLiteral("Wissel A+B en Zoek"));
+    btWissel->setAccessibleName(QStringLiteral("Wissel"));
     btWissel->setAccessibleDescription(btWissel->toolTip());
     connect(btWissel, &QPushButton::clicked, this, &TForm5::btWisselClick);
     edKaart1 = CreateCardEntry(this, QStringLiteral("edKaart1"));

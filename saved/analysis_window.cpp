@@ -97,8 +97,10 @@ void TAnalyseBox::createControls()
     btFilter = flatButton(this, "btFilter", AllYears, {106, y, 90, 25}, QStringLiteral("Filter Jaartal"));
     connect(btFilter, &QPushButton::clicked, this, &TAnalyseBox::btFilterClick);
     btLess = flatButton(this, "btLess", QStringLiteral("<<<"), {204, y, 55, 25}, QStringLiteral("Eerder"));
+    btLess->setAccessibleName(QStringLiteral("Eerder"));
     connect(btLess, &QPushButton::clicked, this, &TAnalyseBox::btLessClick);
     btMore = flatButton(this, "btMore", QStringLiteral(">>>"), {267, y, 55, 25}, QStringLiteral("Later"));
+    btMore->setAccessibleName(QStringLiteral("Later"));
     connect(btMore, &QPushButton::clicked, this, &TAnalyseBox::btMoreClick);
 
     y += 34;

@@ -54,7 +54,9 @@ void CopyRows(const QStringList &rows)
 void NameButtons(QWidget *window)
 {
     for (QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
-        button->setAccessibleName(QString(button->text()).remove(u'&').trimmed());
+        // A sign for a caption has been given a name of words already.
+        if (button->accessibleName().isEmpty())
+            button->setAccessibleName(QString(button->text()).remove(u'&').trimmed());
         button->setAccessibleDescription(button->toolTip());
     }
 }

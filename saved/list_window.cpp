@@ -57,6 +57,7 @@ QCheckBox *kindBox(QWidget *parent, const char *name, const QString &caption, in
     box->setObjectName(QLatin1String(name));
     box->setGeometry(left, 388, 76, 19);
     box->setChecked(true);
+    box->setAccessibleName(caption.trimmed());
     return box;
 }
 
@@ -71,6 +72,9 @@ TVerleden::TVerleden(QWidget *parent)
     setFixedSize(560, 452);
     createControls();
     new KeyPreview(this, [this](QKeyEvent *event) {
+        // The list itself opens its row on Enter.
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+            return PressFocusedButton(this);
         if (event->key() != Qt::Key_Escape)
             return false;
         btTerug->click();
@@ -97,6 +101,7 @@ void TVerleden::createControls()
     lbxLijst->setObjectName(QStringLiteral("lbxLijst"));
     lbxLijst->setGeometry(8, 40, 544, 340);
     lbxLijst->setModel(m_model);
+    lbxLijst->setAccessibleName(QStringLiteral("Bewaarde leggingen"));
     // The journal can hold a hundred thousand lines.
     lbxLijst->setUniformItemSizes(true);
     lbxLijst->setSelectionMode(QAbstractItemView::ExtendedSelection);

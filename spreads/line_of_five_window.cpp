@@ -131,6 +131,7 @@ void TForm2::createControls()
     auto picture = [this](int slot, int left, int top) {
         auto *image = new QLabel(this);
         image->setObjectName(QStringLiteral("Image%1").arg(slot));
+        image->setAccessibleName(CardPictureName(0));
         image->setGeometry(left, top, 98, 148);
         image->setAlignment(Qt::AlignCenter);
         Image[slot] = image;
@@ -139,12 +140,14 @@ void TForm2::createControls()
         btCom[k] = button(QStringLiteral("btCom%1").arg(k).toLatin1().constData(), QStringLiteral("."),
                           geometry, QStringLiteral("Combinatie %1 + %2").arg(first).arg(first + 1));
         btCom[k]->setFlat(true);
+        btCom[k]->setAccessibleName(QStringLiteral("Combinatie kaart %1 en %2").arg(first).arg(first + 1));
         connect(btCom[k], &QPushButton::clicked, this, [this, first] { PairClick(first); });
     };
 
     // Created in reading order, which is the tab order.
     btWisit = button("btWisit", QStringLiteral("X"), {4, 4, 20, 20}, QStringLiteral("Wis 5 kaarten"));
     btWisit->setFlat(true);
+    btWisit->setAccessibleName(QStringLiteral("Wis 5 kaarten"));
     setBoldColour(btWisit, Qt::red);
     connect(btWisit, &QPushButton::clicked, this, &TForm2::btWisitClick);
     for (int i = 1; i <= 5; ++i) {
@@ -169,6 +172,7 @@ void TForm2::createControls()
     connect(btTheme, &QPushButton::clicked, this, &TForm2::btThemeClick);
     btHelp = button("btHelp", QStringLiteral("?"), {RightColumn + 82, 4, 20, 22}, QStringLiteral("Help"));
     setBoldColour(btHelp, Blue);
+    btHelp->setAccessibleName(QStringLiteral("Help"));
     connect(btHelp, &QPushButton::clicked, this, &TForm2::btHelpClick);
     btWissel = button("btWissel", QStringLiteral("Trefwoord"), {RightColumn, 28, 102, 22},
                       QStringLiteral("Willekeurig Trefwoord"));
@@ -178,6 +182,7 @@ void TForm2::createControls()
     connect(btKopie, &QPushButton::clicked, this, &TForm2::CopyText);
     btScreen = button("btScreen", QStringLiteral("*"), {RightColumn + 80, 52, 22, 22},
                       QStringLiteral("Kopieer Plaatjes naar het Klembord"));
+    btScreen->setAccessibleName(QStringLiteral("Kopieer Plaatjes"));
     connect(btScreen, &QPushButton::clicked, this, &TForm2::btScreenClick);
     btBewaar = button("btBewaar", QStringLiteral("Bewaar"), {RightColumn, 76, 50, 22},
                       QStringLiteral("Bewaar 5K in de Lijst"));
@@ -296,6 +301,7 @@ void TForm2::setExpanded(bool expanded)
     Shared().LineExpanded = expanded;
     setCaption(btPlus, expanded ? QStringLiteral("-") : QStringLiteral("+"),
                QStringLiteral("4 extra Kaarten"));
+    btPlus->setAccessibleName(expanded ? QStringLiteral("Minder kaarten") : QStringLiteral("Meer kaarten"));
     const int height = expanded ? ExpandedHeight : CollapsedHeight;
     setFixedSize(ClientWidth, height);
     m_background->setGeometry(0, 0, ClientWidth, height);
@@ -337,7 +343,7 @@ void TForm2::showPicture(int slot)
     else
         Image[slot]->setPixmap(
             pixmap.scaled(Image[slot]->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
-    Image[slot]->setAccessibleName(SlotTitle(card));
+    Image[slot]->setAccessibleName(CardPictureName(card));
 }
 
 void TForm2::refreshLabel(int slot)

@@ -118,6 +118,10 @@ void TForm3::createControls()
         button->setAccessibleName(button->text().remove(u'&'));
         button->setAccessibleDescription(button->toolTip());
     }
+    // Sign captions tell a listener nothing.
+    btHelp->setAccessibleName(QStringLiteral("Help"));
+    btHome->setAccessibleName(QStringLiteral("Naar het hoofdvenster"));
+    btScherm->setAccessibleName(QStringLiteral("Kopieer Plaatjes"));
     cbKruis->setAccessibleName(cbKruis->text());
     cbKruis->setAccessibleDescription(cbKruis->toolTip());
 }
@@ -156,7 +160,7 @@ void TForm3::createSlots()
     }
     for (int slot = 1; slot <= 9; ++slot) {
         Image[slot]->setPixmap(LoadCardPicture(0));
-        Image[slot]->setAccessibleName(SlotTitle(0));
+        Image[slot]->setAccessibleName(CardPictureName(0));
     }
 }
 
@@ -276,7 +280,7 @@ void TForm3::slotChanged(int slot)
         Image[slot]->setPixmap(picture);
     const QString title = SlotTitle(read);
     Image[slot]->setToolTip(title);
-    Image[slot]->setAccessibleName(title);
+    Image[slot]->setAccessibleName(CardPictureName(read));
     recount();
     SharedState &shared = Shared();
     RedrawKeywords(shared.CurrentKeywords, Platform::instance());

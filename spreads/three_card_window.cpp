@@ -51,11 +51,6 @@ void makeRedBold(QPushButton *button)
     button->setPalette(red);
 }
 
-QString pictureName(CardNumber card)
-{
-    return card >= 1 ? CardTitle(card) : QStringLiteral("Geen kaart");
-}
-
 } // namespace
 
 TForm4::TForm4(QWidget *parent)
@@ -233,7 +228,7 @@ void TForm4::showPicture(int i)
         Image[i]->clear();
     else
         Image[i]->setPixmap(pixmap.scaled(Image[i]->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
-    Image[i]->setAccessibleName(pictureName(card));
+    Image[i]->setAccessibleName(CardPictureName(card));
 }
 
 void TForm4::Recount()

@@ -167,6 +167,7 @@ void TForm7::createPositions()
         picture->setCursor(Qt::WhatsThisCursor);
         // Reachable by Tab and placed with Space or Enter, as by a click.
         picture->setFocusPolicy(Qt::TabFocus);
+        picture->setAccessibleName(CardPictureName(0));
         picture->setStyleSheet(QStringLiteral("QLabel:focus { border: 2px dotted black; }"));
         picture->installEventFilter(this);
         Plaatje[p] = picture;
@@ -281,7 +282,7 @@ void TForm7::setPosition(int p, CardNumber card, const QString &text, const QPix
     TableauTexts[p] = text;
     m_pictures[p] = picture;
     showPicture(p);
-    Plaatje[p]->setAccessibleName(CardTitle(card));
+    Plaatje[p]->setAccessibleName(CardPictureName(card));
     setHint(p, hint);
 }
 

@@ -56,6 +56,8 @@ private slots:
     void duplicates();
     void search();
     void copyList();
+    void enterPressesFocusedButton_data();
+    void enterPressesFocusedButton();
     void endKeyOpensAllKinds();
     void saveAddsRowWithoutReload();
     void changedFileIsNotOverwritten_data();
@@ -366,6 +368,29 @@ void tst_ListWindow::copyList()
     list()->cbVijfK->setChecked(false);
     list()->btKopieLst->click();
     QCOMPARE(m_program->platform().clipboardText, Journal[2] + QStringLiteral("\r\n"));
+}
+
+void tst_ListWindow::enterPressesFocusedButton_data()
+{
+    QTest::addColumn<Qt::Key>("key");
+    QTest::newRow("Return") << Qt::Key_Return;
+    QTest::newRow("Enter (keypad)") << Qt::Key_Enter;
+}
+
+void tst_ListWindow::enterPressesFocusedButton()
+{
+    QFETCH(Qt::Key, key);
+    const auto cardsBefore = Shared().MainSlotCards;
+    list()->selectRow(3);
+    list()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(list()));
+    list()->btKopieLst->setFocus();
+    QTRY_VERIFY(list()->btKopieLst->hasFocus());
+    QTest::keyClick(list()->btKopieLst, key);
+    QCOMPARE(m_program->platform().clipboardText,
+             Journal.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+    // Nothing was opened on the way.
+    QVERIFY(Shared().MainSlotCards == cardsBefore);
 }
 
 void tst_ListWindow::endKeyOpensAllKinds()
