@@ -64,19 +64,6 @@ constexpr int LineTop = 30;
 constexpr int ExtraTop = 216;
 constexpr int RightColumn = 574;
 
-void setBoldColour(QWidget *widget, const QColor &color, int pixelSize = 0)
-{
-    QFont font = widget->font();
-    font.setBold(true);
-    if (pixelSize > 0)
-        font.setPixelSize(pixelSize);
-    widget->setFont(font);
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::ButtonText, color);
-    palette.setColor(QPalette::WindowText, color);
-    widget->setPalette(palette);
-}
-
 void setCaption(QPushButton *button, const QString &caption, const QString &hint)
 {
     button->setText(caption);
@@ -148,7 +135,7 @@ void TForm2::createControls()
     btWisit = button("btWisit", QStringLiteral("X"), {4, 4, 20, 20}, QStringLiteral("Wis 5 kaarten"));
     btWisit->setFlat(true);
     btWisit->setAccessibleName(QStringLiteral("Wis 5 kaarten"));
-    setBoldColour(btWisit, Qt::red);
+    SetBoldTextColor(btWisit, Qt::red);
     connect(btWisit, &QPushButton::clicked, this, &TForm2::btWisitClick);
     for (int i = 1; i <= 5; ++i) {
         m_edits[i] = CreateCardEntry(this, QStringLiteral("Edit%1").arg(i));
@@ -171,7 +158,7 @@ void TForm2::createControls()
                      QStringLiteral("Thema's bij 5-Kaart"));
     connect(btTheme, &QPushButton::clicked, this, &TForm2::btThemeClick);
     btHelp = button("btHelp", QStringLiteral("?"), {RightColumn + 82, 4, 20, 22}, QStringLiteral("Help"));
-    setBoldColour(btHelp, Blue);
+    SetBoldTextColor(btHelp, Blue);
     btHelp->setAccessibleName(QStringLiteral("Help"));
     connect(btHelp, &QPushButton::clicked, this, &TForm2::btHelpClick);
     btWissel = button("btWissel", QStringLiteral("Trefwoord"), {RightColumn, 28, 102, 22},
@@ -195,35 +182,23 @@ void TForm2::createControls()
     connect(btVolg, &QPushButton::clicked, this, &TForm2::btVolgClick);
     btPlus = button("btPlus", QStringLiteral("+"), {RightColumn + 34, 100, 22, 22},
                     QStringLiteral("4 extra Kaarten"));
-    setBoldColour(btPlus, Navy);
+    SetBoldTextColor(btPlus, Navy);
     connect(btPlus, &QPushButton::clicked, this, &TForm2::ToggleExtras);
     bt3K = button("bt3K", QStringLiteral("<3"), {RightColumn + 57, 100, 22, 22},
                   QStringLiteral("1+2+3 naar 3-Kaarts venster"));
-    setBoldColour(bt3K, Qt::red);
+    SetBoldTextColor(bt3K, Qt::red);
     connect(bt3K, &QPushButton::clicked, this, &TForm2::bt3KClick);
     btGoNine = button("btGoNine", QStringLiteral(">9"), {RightColumn + 80, 100, 22, 22},
                       QStringLiteral("Neem 5K mee naar Kruislegging"));
-    setBoldColour(btGoNine, Qt::red);
+    SetBoldTextColor(btGoNine, Qt::red);
     connect(btGoNine, &QPushButton::clicked, this, &TForm2::btGoNineClick);
 
     Labels = new QGroupBox(QStringLiteral("Labels"), this);
     Labels->setObjectName(QStringLiteral("Labels"));
     Labels->setAccessibleName(QStringLiteral("Labels"));
     Labels->setGeometry(RightColumn, 124, 102, 44);
-    m_labelModes = new QButtonGroup(this);
-    const QStringList modes = {QStringLiteral("Tit."), QStringLiteral("Tref.")};
-    for (int mode = 0; mode < modes.size(); ++mode) {
-        auto *radio = new QRadioButton(modes[mode], Labels);
-        radio->setAccessibleName(modes[mode]);
-        radio->setGeometry(6 + mode * 46, 20, mode == 0 ? 44 : 50, 19);
-        m_labelModes->addButton(radio, mode);
-    }
-    m_labelModes->button(1)->setChecked(true);
-    // Setting the mode from code runs the same handling as a click.
-    connect(m_labelModes, &QButtonGroup::idToggled, this, [this](int, bool checked) {
-        if (checked)
-            LabelsClick();
-    });
+    m_labelModes = MakeLabelModes(Labels, {QStringLiteral("Tit."), QStringLiteral("Tref.")},
+                                  {{6, 20, 44, 19}, {52, 20, 50, 19}}, 1, [this] { LabelsClick(); });
 
     lbUitkomst = new QLabel(QStringLiteral("Opgeteld"), this);
     lbUitkomst->setObjectName(QStringLiteral("lbUitkomst"));
@@ -247,7 +222,7 @@ void TForm2::createControls()
     heading->setObjectName(QStringLiteral("Label10"));
     heading->setGeometry(RightColumn, ExtraTop, 102, 16);
     heading->setAlignment(Qt::AlignCenter);
-    setBoldColour(heading, Green);
+    SetBoldTextColor(heading, Green);
     QFont underlined = heading->font();
     underlined.setUnderline(true);
     heading->setFont(underlined);
@@ -255,7 +230,7 @@ void TForm2::createControls()
     btWis4 = button("btWis4", QStringLiteral("X"), {RightColumn + 10, 238, 22, 21},
                     QStringLiteral("Wis extra kaarten"));
     btWis4->setFlat(true);
-    setBoldColour(btWis4, Qt::red);
+    SetBoldTextColor(btWis4, Qt::red);
     connect(btWis4, &QPushButton::clicked, this, &TForm2::btWis4Click);
     for (int slot = 6; slot <= 9; ++slot) {
         m_edits[slot] = CreateCardEntry(this, QStringLiteral("Edit%1").arg(slot));
@@ -265,7 +240,7 @@ void TForm2::createControls()
         if (slot == 6) {
             btGoExtra = button("btGoExtra", QStringLiteral(">9"), {RightColumn + 72, 238, 24, 21},
                                QStringLiteral("Neem alles mee naar 9-Kaart"));
-            setBoldColour(btGoExtra, Qt::red);
+            SetBoldTextColor(btGoExtra, Qt::red);
             connect(btGoExtra, &QPushButton::clicked, this, &TForm2::btGoExtraClick);
         }
     }

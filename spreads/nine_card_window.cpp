@@ -65,20 +65,6 @@ int row(int slot)
     return (slot - 1) / 3;
 }
 
-void setBoldColoured(QWidget *widget, const QColor &color, int pixelSize = 0)
-{
-    QFont font = widget->font();
-    font.setBold(true);
-    if (pixelSize > 0)
-        font.setPixelSize(pixelSize);
-    widget->setFont(font);
-    // A disabled button keeps the grey text that tells it is disabled.
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Active, QPalette::ButtonText, color);
-    palette.setColor(QPalette::Inactive, QPalette::ButtonText, color);
-    widget->setPalette(palette);
-}
-
 } // namespace
 
 TForm3::TForm3(QWidget *parent)
@@ -185,7 +171,7 @@ void TForm3::createColumn()
     btWissen = MakeButton(this, "btWissen", QStringLiteral("X"), {left, 110, 28, 25},
                           QStringLiteral("Maak alle vakjes leeg"));
     btWissen->setFlat(true);
-    setBoldColoured(btWissen, Qt::red, 13);
+    SetBoldTextColor(btWissen, Qt::red, 13);
     connect(btWissen, &QPushButton::clicked, this, &TForm3::btWissenClick);
     btRandom = MakeButton(this, "btRandom", QStringLiteral("Rnd"), {left + 34, 110, width - 34, 25},
                           QStringLiteral("Trek de Kaarten!"));
@@ -211,20 +197,9 @@ void TForm3::createColumn()
     Labels = new QGroupBox(QStringLiteral("Labels"), this);
     Labels->setObjectName(QStringLiteral("Labels"));
     Labels->setGeometry(left, 252, width, 62);
-    m_labelModes = new QButtonGroup(this);
-    const QStringList modes = {QStringLiteral("Titels"), QStringLiteral("Trefwoord")};
-    for (int mode = 0; mode < modes.size(); ++mode) {
-        auto *radio = new QRadioButton(modes[mode], Labels);
-        radio->setGeometry(8, 18 + mode * 20, width - 12, 19);
-        radio->setAccessibleName(modes[mode]);
-        m_labelModes->addButton(radio, mode);
-    }
-    m_labelModes->button(KeywordsMode)->setChecked(true);
-    // Setting the mode from code runs the same handling as a click.
-    connect(m_labelModes, &QButtonGroup::idToggled, this, [this](int, bool checked) {
-        if (checked)
-            LabelsClick();
-    });
+    m_labelModes = MakeLabelModes(Labels, {QStringLiteral("Titels"), QStringLiteral("Trefwoord")},
+                                  {{8, 18, width - 12, 19}, {8, 38, width - 12, 19}}, KeywordsMode,
+                                  [this] { LabelsClick(); });
     btWissel = MakeButton(this, "btWissel", QStringLiteral("Rnd.Trefwoord"), {left, 319, width, 25},
                           QStringLiteral("Willekeurig Trefwoord"));
     connect(btWissel, &QPushButton::clicked, this, &TForm3::btWisselClick);
@@ -240,14 +215,14 @@ void TForm3::createColumn()
     connect(cbThema, &QComboBox::activated, this, &TForm3::cbThemaChange);
 
     btHelp = MakeButton(this, "btHelp", QStringLiteral("?"), {left, 380, 24, 25}, QStringLiteral("Help"));
-    setBoldColoured(btHelp, Blue);
+    SetBoldTextColor(btHelp, Blue);
     connect(btHelp, &QPushButton::clicked, this, &TForm3::btHelpClick);
     btGoLijn5 = MakeButton(this, "btGoLijn5", QStringLiteral("< 5-Kaart"),
                            {left + 28, 380, width - 28 - 36, 25}, QStringLiteral("Neem mee naar Lijn van 5"));
-    setBoldColoured(btGoLijn5, Qt::red);
+    SetBoldTextColor(btGoLijn5, Qt::red);
     connect(btGoLijn5, &QPushButton::clicked, this, &TForm3::btGoLijn5Click);
     btHome = MakeButton(this, "btHome", QStringLiteral("H>"), {left + width - 32, 380, 32, 25});
-    setBoldColoured(btHome, Qt::red);
+    SetBoldTextColor(btHome, Qt::red);
     btHome->installEventFilter(this);
     connect(btHome, &QPushButton::clicked, this, &TForm3::btHomeClick);
 
@@ -262,7 +237,7 @@ void TForm3::createColumn()
     connect(btOpen, &QPushButton::clicked, this, &TForm3::btOpenClick);
     btScherm = MakeButton(this, "btScherm", QStringLiteral("*"), {left + width - 22, 476, 22, 20},
                           QStringLiteral("Kopieer Plaatjes naar het Klembord"));
-    setBoldColoured(btScherm, Purple, 14);
+    SetBoldTextColor(btScherm, Purple, 14);
     connect(btScherm, &QPushButton::clicked, this, &TForm3::btSchermClick);
 }
 

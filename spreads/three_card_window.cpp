@@ -144,19 +144,9 @@ void TForm4::createControls()
     Labels = new QGroupBox(QStringLiteral("Labels"), this);
     Labels->setObjectName(QStringLiteral("Labels"));
     Labels->setGeometry(column, 55, width, 58);
-    m_labelModes = new QButtonGroup(this);
-    const QStringList modes = {QStringLiteral("Titels"), QStringLiteral("Trefwoord")};
-    for (int mode = 0; mode < modes.size(); ++mode) {
-        auto *radio = new QRadioButton(modes[mode], Labels);
-        radio->setGeometry(8, 17 + mode * 19, width - 12, 18);
-        m_labelModes->addButton(radio, mode);
-    }
-    m_labelModes->button(1)->setChecked(true);
-    // Setting the mode from code runs the same handling as a click.
-    connect(m_labelModes, &QButtonGroup::idToggled, this, [this](int, bool checked) {
-        if (checked)
-            LabelsClick();
-    });
+    m_labelModes =
+        MakeLabelModes(Labels, {QStringLiteral("Titels"), QStringLiteral("Trefwoord")},
+                       {{8, 17, width - 12, 18}, {8, 36, width - 12, 18}}, 1, [this] { LabelsClick(); });
 
     btKopie = MakeButton(this, "btKopie", QStringLiteral("Kopieer Tekst"), {column, 117, width, 22},
                          QStringLiteral("Kopieer naar Klembord"));

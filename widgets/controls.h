@@ -1,9 +1,15 @@
 #pragma once
 
+#include <QList>
 #include <QRect>
-#include <QString>
+#include <QStringList>
 
+#include <QString>
+#include <functional>
+
+class QButtonGroup;
 class QColor;
+class QGroupBox;
 class QPushButton;
 class QWidget;
 
@@ -20,5 +26,16 @@ bool PressFocusedButton(const QWidget *window);
 
 // Font colour of a label or check box.
 void SetTextColor(QWidget *widget, const QColor &color);
+
+// Bold text in a colour, for the coloured buttons and headings of the spread
+// windows; a pixel size above 0 also sets the size. A disabled button keeps
+// the grey that tells it is disabled.
+void SetBoldTextColor(QWidget *widget, const QColor &color, int pixelSize = 0);
+
+// The label-mode radio buttons of a spread window: one per caption, ids 0, 1,
+// ... at the given places inside box, the initial one checked. Setting the
+// mode from code runs onChange, as a click does.
+QButtonGroup *MakeLabelModes(QGroupBox *box, const QStringList &captions, const QList<QRect> &places,
+                             int initial, std::function<void()> onChange);
 
 } // namespace tessaly
