@@ -5,7 +5,10 @@
 set -euo pipefail
 
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-liberation fonts-dejavu-core)
+# poppler-utils reads printed PDFs back in the tests; hunspell-nl checks the
+# spelling of the card and pair texts.
+packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev fonts-liberation fonts-dejavu-core
+          poppler-utils hunspell hunspell-nl)
 
 missing=()
 for package in "${packages[@]}"; do
