@@ -59,7 +59,13 @@ QPixmap swatch(const QColor &color)
 class ReadingModel : public QAbstractListModel
 {
 public:
-    using QAbstractListModel::QAbstractListModel;
+    explicit ReadingModel(QObject *parent)
+        : QAbstractListModel(parent)
+        , m_indent(swatch(QColor()))
+    {
+        for (int i = 0; i < TechniqueCount; ++i)
+            m_swatches[i] = swatch(TTechnieken::TechniqueColor(Technique(i)));
+    }
 
     void setReading(const TechniquesReading &reading)
     {
@@ -96,7 +102,7 @@ public:
             }
             return {};
         case Qt::DecorationRole:
-            return swatch(row.heading ? TTechnieken::TechniqueColor(row.technique) : QColor());
+            return row.heading ? m_swatches[int(row.technique)] : m_indent;
         case Qt::ToolTipRole:
             return row.card ? QStringLiteral("Klik: toon deze combinatie") : QVariant();
         default:
@@ -120,6 +126,8 @@ private:
         CardNumber card;
     };
     QList<Row> m_rows;
+    std::array<QPixmap, TechniqueCount> m_swatches;
+    QPixmap m_indent;
 };
 
 // Draws the frames over the tableau's pictures: one ring per technique a
