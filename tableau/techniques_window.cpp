@@ -33,21 +33,56 @@ constexpr std::array<Technique, TechniqueCount> RingOrder = {
     Technique::Significator, Technique::Near,    Technique::Lines, Technique::Diagonals,
     Technique::Knight,       Technique::Mirrors, Technique::Chain, Technique::Outcome};
 
-constexpr int RingWidth = 4;
-constexpr int SignificatorRingWidth = 6;
-constexpr int SwatchSize = 14;
+constexpr int DashLength = 8;
+constexpr int DashGap = 5;
+constexpr QSize SwatchSize(24, 14);
 constexpr int BesideGap = 8;
 const QString HelpTopic = QStringLiteral("- Technieken");
 
-QPixmap swatch(const QColor &color)
+// Colours that look alike to some eyes also differ in their line: these
+// techniques are dashed.
+bool isDashed(Technique technique)
 {
-    QPixmap pixmap(SwatchSize, SwatchSize);
+    return technique == Technique::Knight || technique == Technique::Mirrors || technique == Technique::Chain;
+}
+
+int ringWidth(Technique technique)
+{
+    return technique == Technique::Significator ? 6 : 4;
+}
+
+// One ring just inside rect.
+void paintRing(QPainter &painter, const QRect &rect, Technique technique)
+{
+    const int width = ringWidth(technique);
+    const QColor color = TTechnieken::TechniqueColor(technique);
+    const int step = isDashed(technique) ? DashLength + DashGap : 0;
+    const auto side = [&](int x, int y, int length, bool across) {
+        const auto piece = [&](int at, int size) {
+            painter.fillRect(across ? QRect(x + at, y, size, width) : QRect(x, y + at, width, size), color);
+        };
+        if (!step) {
+            piece(0, length);
+            return;
+        }
+        for (int at = 0; at < length; at += step)
+            piece(at, std::min(DashLength, length - at));
+    };
+    side(rect.left(), rect.top(), rect.width(), true);
+    side(rect.left(), rect.bottom() - width + 1, rect.width(), true);
+    side(rect.left(), rect.top(), rect.height(), false);
+    side(rect.right() - width + 1, rect.top(), rect.height(), false);
+}
+
+// A sample of a technique's ring for the legend and the headings; without
+// a technique, an empty one that indents the lines under a heading.
+QPixmap swatch(std::optional<Technique> technique)
+{
+    QPixmap pixmap(SwatchSize);
     pixmap.fill(Qt::transparent);
-    if (color.isValid()) {
+    if (technique) {
         QPainter painter(&pixmap);
-        painter.fillRect(pixmap.rect(), color);
-        painter.setPen(QColor(60, 60, 60));
-        painter.drawRect(pixmap.rect().adjusted(0, 0, -1, -1));
+        paintRing(painter, pixmap.rect(), *technique);
     }
     return pixmap;
 }
@@ -61,10 +96,10 @@ class ReadingModel : public QAbstractListModel
 public:
     explicit ReadingModel(QObject *parent)
         : QAbstractListModel(parent)
-        , m_indent(swatch(QColor()))
+        , m_indent(swatch(std::nullopt))
     {
         for (int i = 0; i < TechniqueCount; ++i)
-            m_swatches[i] = swatch(TTechnieken::TechniqueColor(Technique(i)));
+            m_swatches[i] = swatch(Technique(i));
     }
 
     void setReading(const TechniquesReading &reading)
@@ -178,12 +213,8 @@ protected:
             for (Technique technique : RingOrder) {
                 if (!(m_frames[p] & MaskOf(technique)))
                     continue;
-                const int width = technique == Technique::Significator ? SignificatorRingWidth : RingWidth;
-                const QColor color = TTechnieken::TechniqueColor(technique);
-                painter.fillRect(QRect(ring.left(), ring.top(), ring.width(), width), color);
-                painter.fillRect(QRect(ring.left(), ring.bottom() - width + 1, ring.width(), width), color);
-                painter.fillRect(QRect(ring.left(), ring.top(), width, ring.height()), color);
-                painter.fillRect(QRect(ring.right() - width + 1, ring.top(), width, ring.height()), color);
+                paintRing(painter, ring, technique);
+                const int width = ringWidth(technique);
                 ring.adjust(width, width, -width, -width);
             }
         }
@@ -273,7 +304,6 @@ void TTechnieken::createControls()
     lbxLezing->setResizeMode(QListView::Adjust);
     lbxLezing->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     lbxLezing->setTextElideMode(Qt::ElideNone);
-    lbxLezing->setSpacing(1);
     connect(lbxLezing, &QListView::clicked, this,
             [this](const QModelIndex &index) { lookUpRow(index.row()); });
     lbxLezing->installEventFilter(this);
@@ -318,7 +348,7 @@ QWidget *TTechnieken::createLegend()
     for (int i = 0; i < TechniqueCount; ++i) {
         const Technique technique = RingOrder[i];
         auto *colour = new QLabel(gbLegenda);
-        colour->setPixmap(swatch(TechniqueColor(technique)));
+        colour->setPixmap(swatch(technique));
         auto *text = new QLabel(TechniqueLegend(technique), gbLegenda);
         text->setObjectName(QStringLiteral("lbLegenda%1").arg(i + 1));
         const int row = i % Rows;
@@ -360,7 +390,7 @@ QString TTechnieken::TechniqueLegend(Technique technique)
 {
     switch (technique) {
     case Technique::Significator:
-        return QStringLiteral("Significator (dik, zwart)");
+        return QStringLiteral("Significator");
     case Technique::Near:
         return QStringLiteral("Dichtbij (afstand 1)");
     case Technique::Lines:

@@ -62,7 +62,7 @@ private:
     TForm7 *tableau() const { return Windows().Form7; }
     TTechnieken *techniques() const { return tableau()->Technieken; }
     void openSaved(const QString &line);
-    // The colour at depth pixels inside position p's picture, on screen.
+    // The colour depth pixels inside the corner of position p's picture.
     QColor frameColour(int p, int depth) const;
 
     QScopedPointer<ProgramFixture> m_program;
@@ -92,9 +92,9 @@ void tst_TechniquesWindow::openSaved(const QString &line)
 QColor tst_TechniquesWindow::frameColour(int p, int depth) const
 {
     const QImage shot = tableau()->grab().toImage();
-    const QPoint corner = tableau()->Plaatje[p]->geometry().topLeft();
-    // Halfway down the left edge, clear of the number on the card.
-    return shot.pixelColor(corner + QPoint(depth, tableau()->Plaatje[p]->height() / 2));
+    // On the diagonal from the top left corner, where dashed rings have a
+    // dash too.
+    return shot.pixelColor(tableau()->Plaatje[p]->geometry().topLeft() + QPoint(depth, depth));
 }
 
 void tst_TechniquesWindow::buttonInFreeSpaceOpensTheWindow()
