@@ -94,8 +94,9 @@ QPixmap swatch(std::optional<Technique> technique)
 class ReadingModel : public QAbstractListModel
 {
 public:
-    explicit ReadingModel(QObject *parent)
+    ReadingModel(QObject *parent, const QFont &headingFont)
         : QAbstractListModel(parent)
+        , m_headingFont(headingFont)
         , m_indent(swatch(std::nullopt))
     {
         for (int i = 0; i < TechniqueCount; ++i)
@@ -130,12 +131,7 @@ public:
         case Qt::DisplayRole:
             return row.text;
         case Qt::FontRole:
-            if (row.heading) {
-                QFont bold;
-                bold.setBold(true);
-                return bold;
-            }
-            return {};
+            return row.heading ? QVariant(m_headingFont) : QVariant();
         case Qt::DecorationRole:
             return row.heading ? m_swatches[int(row.technique)] : m_indent;
         case Qt::ToolTipRole:
@@ -161,6 +157,7 @@ private:
         CardNumber card;
     };
     QList<Row> m_rows;
+    QFont m_headingFont;
     std::array<QPixmap, TechniqueCount> m_swatches;
     QPixmap m_indent;
 };
@@ -291,11 +288,12 @@ void TTechnieken::createControls()
     bold.setBold(true);
     lbKop->setFont(bold);
 
-    m_model = new ReadingModel(this);
+    m_model = new ReadingModel(this, bold);
     lbxLezing = new QListView(this);
     lbxLezing->setObjectName(QStringLiteral("lbxLezing"));
     lbxLezing->setAccessibleName(QStringLiteral("Lezing"));
     lbxLezing->setModel(m_model);
+    lbxLezing->setIconSize(SwatchSize);
     lbxLezing->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // Pair texts are long: they wrap to the width of the window instead of
     // running out of sight sideways.
