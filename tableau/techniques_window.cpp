@@ -427,10 +427,12 @@ void TTechnieken::makeRoom()
     if (!screen)
         return;
     const QRect free = screen->availableGeometry();
+    // Room for a title bar on a low screen.
+    resize(width(), std::min(height(), free.height() - 40));
     const QRect tableau = m_tableau->frameGeometry();
-    const int width = frameGeometry().width();
-    const int overRight = tableau.right() + BesideGap + width - free.right();
-    if (overRight <= 0 || tableau.width() + BesideGap + width > free.width())
+    const int own = frameGeometry().width();
+    const int overRight = tableau.right() + BesideGap + own - free.right();
+    if (overRight <= 0 || tableau.width() + BesideGap + own > free.width())
         return;
     m_tableau->move(std::max(free.left(), m_tableau->x() - overRight), m_tableau->y());
 }
