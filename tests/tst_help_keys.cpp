@@ -13,6 +13,7 @@
 #include "spreads/three_card_window.h"
 #include "tableau/grand_tableau_window.h"
 #include "tableau/tableau_list_window.h"
+#include "tableau/techniques_window.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -170,6 +171,12 @@ const std::map<QString, std::function<QWidget *(ProgramFixture &)>> &Openers()
              Windows().Form1->btGrandT->click();
              Windows().Form7->btOpenGT->click();
              return Windows().Form8;
+         }},
+        {QStringLiteral("Technieken"),
+         [](ProgramFixture &) -> QWidget * {
+             Windows().Form1->btGrandT->click();
+             Windows().Form7->btTechnieken->click();
+             return Windows().Form7->Technieken;
          }},
         {QStringLiteral("Combinaties"),
          [](ProgramFixture &) -> QWidget * {
