@@ -15,6 +15,21 @@ bool isDigit(QChar c)
 
 } // namespace
 
+quint64 HeldCards(const QString &line)
+{
+    const QString part = CountedPart(line);
+    // Every " nn" in the part, each card once however often it stands.
+    quint64 held = 0;
+    for (qsizetype i = 0; i + 2 < part.size(); ++i) {
+        if (part[i] != u' ' || !isDigit(part[i + 1]) || !isDigit(part[i + 2]))
+            continue;
+        const int card = (part[i + 1].unicode() - u'0') * 10 + (part[i + 2].unicode() - u'0');
+        if (card >= 1 && card <= CardCount)
+            held |= quint64(1) << card;
+    }
+    return held;
+}
+
 CardCounts CountCards(const QStringList &lines, const QString &year)
 {
     CardCounts counts;
@@ -22,16 +37,7 @@ CardCounts CountCards(const QStringList &lines, const QString &year)
         if (!year.isEmpty() && EntryYear(line) != year)
             continue;
         ++counts.entries;
-        const QString part = CountedPart(line);
-        // Every " nn" in the part, each card once however often it stands.
-        quint64 held = 0;
-        for (qsizetype i = 0; i + 2 < part.size(); ++i) {
-            if (part[i] != u' ' || !isDigit(part[i + 1]) || !isDigit(part[i + 2]))
-                continue;
-            const int card = (part[i + 1].unicode() - u'0') * 10 + (part[i + 2].unicode() - u'0');
-            if (card >= 1 && card <= CardCount)
-                held |= quint64(1) << card;
-        }
+        const quint64 held = HeldCards(line);
         for (int card = 1; card <= CardCount; ++card)
             if (held & (quint64(1) << card))
                 ++counts.perCard[card];
