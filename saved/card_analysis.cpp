@@ -3,6 +3,7 @@
 #include "saved/saved_list.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace tessaly {
 
@@ -15,9 +16,21 @@ bool isDigit(QChar c)
 
 } // namespace
 
+QStringView EntryYearView(const QString &line)
+{
+    // As EntryYear, without a string per line: a long journal is counted
+    // again at every change of year.
+    if (line.size() <= 7)
+        return {};
+    return QStringView(line).sliced(7, std::min<qsizetype>(2, line.size() - 7));
+}
+
 quint64 HeldCards(const QString &line)
 {
-    const QString part = CountedPart(line);
+    const qsizetype at = line.indexOf(QLatin1String(") /"));
+    if (at < 0)
+        return 0;
+    const QStringView part = QStringView(line).sliced(at + 3);
     // Every " nn" in the part, each card once however often it stands.
     quint64 held = 0;
     for (qsizetype i = 0; i + 2 < part.size(); ++i) {
@@ -34,13 +47,11 @@ CardCounts CountCards(const QStringList &lines, const QString &year)
 {
     CardCounts counts;
     for (const QString &line : lines) {
-        if (!year.isEmpty() && EntryYear(line) != year)
+        if (!year.isEmpty() && EntryYearView(line) != year)
             continue;
         ++counts.entries;
-        const quint64 held = HeldCards(line);
-        for (int card = 1; card <= CardCount; ++card)
-            if (held & (quint64(1) << card))
-                ++counts.perCard[card];
+        for (quint64 held = HeldCards(line); held; held &= held - 1)
+            ++counts.perCard[std::countr_zero(held)];
     }
     return counts;
 }

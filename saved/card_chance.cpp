@@ -66,10 +66,10 @@ JournalTally TallyJournal(const QStringList &lines)
     QString lastYear;
     YearTally *current = nullptr;
     for (const QString &line : lines) {
-        const QString year = EntryYear(line);
+        const QStringView year = EntryYearView(line);
         if (!current || year != lastYear) {
-            current = &journal.years[year];
-            lastYear = year;
+            lastYear = year.toString();
+            current = &journal.years[lastYear];
         }
         ++current->lines;
         const quint64 held = HeldCards(line);
