@@ -28,7 +28,9 @@ std::vector<double> SuccessDistribution(const std::vector<TrialGroup> &groups);
 double TwoSidedP(const std::vector<double> &distribution, int observed);
 
 // The same test with the normal approximation and a continuity correction:
-// 2 * (1 - Phi((|observed - mean| - 1/2) / sd)), at most 1.
+// 2 * (1 - Phi((|observed - mean| - 1/2) / sd)), at most 1. Near a normal
+// shape the outcomes no more likely than the observed one are those at least
+// as far from the mean, so this is the same definition of two-sided.
 double NormalTwoSidedP(int observed, double mean, double variance);
 
 // Smallest x whose cumulative probability reaches q.
