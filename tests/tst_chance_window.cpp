@@ -12,6 +12,7 @@
 
 #include <QAccessible>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -298,10 +299,10 @@ void tst_ChanceWindow::csv_data()
         << ""
         << QStringList{"Orvalis.txt is een bestand van het programma zelf en wordt niet overschreven. "
                        "Kies een andere naam."};
-    QTest::newRow("the backup is refused, also by another path")
-        << "uit/../Orvalis.bak"
+    QTest::newRow("another list, also by another path and not there yet")
+        << "uit/../Kelvaro.txt"
         << ""
-        << QStringList{"Orvalis.bak is een bestand van het programma zelf en wordt niet overschreven. "
+        << QStringList{"Kelvaro.txt is een bestand van het programma zelf en wordt niet overschreven. "
                        "Kies een andere naam."};
     QTest::newRow("a folder that is not there") << "weg/lijst.csv"
                                                 << "" << QStringList{"Kan lijst.csv niet schrijven."};
@@ -328,6 +329,7 @@ void tst_ChanceWindow::csv()
     // The program's own lists are never touched.
     QCOMPARE(m_program->bytes(ListFile), journal);
     QCOMPARE(m_program->bytes(ListBackup), backup);
+    QVERIFY(!QFileInfo::exists(DayCardFile));
     const QStringList csvFiles =
         QDir().entryList({QStringLiteral("*.csv")}, QDir::Files) +
         QDir(QStringLiteral("uit")).entryList({QStringLiteral("*.csv")}, QDir::Files);
