@@ -3,6 +3,8 @@
 #include <QDate>
 #include <QString>
 
+#include <optional>
+
 namespace tessaly {
 
 // Fixed Dutch month abbreviations ("jan" .. "dec"), whatever the machine's
@@ -11,5 +13,9 @@ QString DutchMonth(int month);
 
 // "08.dec.26": the date form of every saved line.
 QString FileDate(const QDate &date);
+// The date of "08.dec.26" (years 2000..2099); the months in any case, and
+// also in English ("mar", "may", "oct"), as another locale may have written
+// them. nullopt for anything else.
+std::optional<QDate> ParseFileDate(const QString &text);
 
 } // namespace tessaly

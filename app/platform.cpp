@@ -3,6 +3,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QLineEdit>
@@ -85,6 +87,26 @@ std::optional<QString> Platform::input(const QString &caption, const QString &pr
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.textValue();
+}
+
+QString Platform::saveFileName(const QString &caption, const QString &proposedPath, const QString &filter)
+{
+    QFileDialog dialog(nullptr, caption, proposedPath, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.selectFile(proposedPath);
+    // A name typed without extension gets the proposed one.
+    dialog.setDefaultSuffix(QFileInfo(proposedPath).suffix());
+    // The toolkit's own dialog speaks English unless told otherwise; a
+    // native one speaks the desktop's language anyway.
+    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Map:"));
+    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Bestandsnaam:"));
+    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Bestandstype:"));
+    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Bewaren"));
+    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Annuleren"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().first();
 }
 
 QDateTime Platform::now() const

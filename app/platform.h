@@ -36,6 +36,11 @@ public:
     virtual std::optional<QString> input(const QString &caption, const QString &prompt,
                                          const QString &initial);
 
+    // A save dialog that proposes a path (folder and name) and filters the
+    // files shown ("CSV-bestanden (*.csv)"); asks before replacing a file.
+    // The chosen path, or empty on Cancel.
+    virtual QString saveFileName(const QString &caption, const QString &proposedPath, const QString &filter);
+
     virtual QDateTime now() const;
 
     // Seeds the draws from the clock, as every spread window does when shown.

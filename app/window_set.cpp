@@ -4,6 +4,7 @@
 #include "app/main_window.h"
 #include "combos/combination_window.h"
 #include "saved/analysis_window.h"
+#include "saved/chance_window.h"
 #include "saved/edit_window.h"
 #include "saved/list_window.h"
 #include "saved/selection_window.h"
@@ -40,12 +41,14 @@ void CreateWindows()
     windowSet.Form6 = new TForm6;
     windowSet.Form7 = new TForm7;
     windowSet.Form8 = new TForm8;
+    windowSet.KansAnalyse = new TKansAnalyse;
 }
 
 void DestroyWindows()
 {
     WindowSet old = windowSet;
     windowSet = WindowSet();
+    delete old.KansAnalyse;
     delete old.Form8;
     delete old.Form7;
     delete old.Form6;

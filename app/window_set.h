@@ -15,9 +15,10 @@ class TForm5;
 class TForm6;
 class TForm7;
 class TForm8;
+class TKansAnalyse;
 
-// The thirteen windows: created once, in this order, and alive until the
-// program ends, so any window may reach any other directly.
+// The windows: created once, in this order, and alive until the program
+// ends, so any window may reach any other directly.
 struct WindowSet
 {
     TForm1 *Form1 = nullptr;
@@ -33,6 +34,7 @@ struct WindowSet
     TForm6 *Form6 = nullptr;
     TForm7 *Form7 = nullptr;
     TForm8 *Form8 = nullptr;
+    TKansAnalyse *KansAnalyse = nullptr;
 };
 
 const WindowSet &Windows();

@@ -4,6 +4,7 @@
 #include "app/platform.h"
 #include "app/text_file.h"
 #include "app/window_set.h"
+#include "saved/chance_window.h"
 #include "saved/journal_view.h"
 #include "saved/list_window.h"
 #include "saved/saved_list.h"
@@ -122,6 +123,10 @@ void TAnalyseBox::createControls()
     OKButton = MakeButton(this, "OKButton", QStringLiteral("Sluit"), {250, y + 38, 72, 25});
     OKButton->setDefault(true);
     connect(OKButton, &QPushButton::clicked, this, &QWidget::close);
+    // In the free space above "Sluit".
+    btKans = MakeButton(this, "btKans", QStringLiteral("Kans"), {250, y + 4, 72, 25},
+                        QStringLiteral("Welke kaarten vaker of minder vaak komen dan toeval"));
+    connect(btKans, &QPushButton::clicked, this, &TAnalyseBox::btKansClick);
     setFixedSize(330, y + 72);
 }
 
@@ -216,13 +221,16 @@ void TAnalyseBox::RefreshAnalysis()
 void TAnalyseBox::RunAnalysis()
 {
     const std::optional<QStringList> lines = ReadJournal();
-    if (!lines)
+    if (!lines) {
+        emit recounted();
         return;
+    }
     Windows().Verleden->close();
     // The lines just counted, so the number matches the counts even when the
     // journal changed while the list window was closed.
     lbAantal->setText(QStringLiteral("Aantal Vragen: %1").arg(lines->size()));
     showCounts(CountCards(*lines));
+    emit recounted();
 }
 
 void TAnalyseBox::CountYear()
@@ -235,6 +243,7 @@ void TAnalyseBox::CountYear()
         showCounts(counts);
     }
     lbAantal->setText(QStringLiteral("Aantal vragen: %1").arg(entries));
+    emit recounted();
 }
 
 void TAnalyseBox::btFilterClick()
@@ -307,6 +316,14 @@ void TAnalyseBox::btSelectClick()
 void TAnalyseBox::btKoppieClick()
 {
     CopyRows(rows());
+}
+
+void TAnalyseBox::btKansClick()
+{
+    TKansAnalyse *chance = Windows().KansAnalyse;
+    chance->show();
+    chance->raise();
+    chance->activateWindow();
 }
 
 } // namespace tessaly

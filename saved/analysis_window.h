@@ -34,6 +34,8 @@ public:
     void btResetClick();
     void btSelectClick();
     void btKoppieClick();
+    // Opens the chance view of the counts.
+    void btKansClick();
 
     QStringList rows() const;
     AnalysisView view() const;
@@ -56,6 +58,11 @@ public:
     QRadioButton *rbSort = nullptr;
     QPushButton *btReset = nullptr;
     QPushButton *OKButton = nullptr;
+    QPushButton *btKans = nullptr;
+
+signals:
+    // The counts were made again, for all years or for filterYear().
+    void recounted();
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -3,6 +3,7 @@
 #include "saved/saved_list.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace tessaly {
 
@@ -15,26 +16,42 @@ bool isDigit(QChar c)
 
 } // namespace
 
+QStringView EntryYearView(const QString &line)
+{
+    // As EntryYear, without a string per line: a long journal is counted
+    // again at every change of year.
+    if (line.size() <= 7)
+        return {};
+    return QStringView(line).sliced(7, std::min<qsizetype>(2, line.size() - 7));
+}
+
+quint64 HeldCards(const QString &line)
+{
+    const qsizetype at = line.indexOf(QLatin1String(") /"));
+    if (at < 0)
+        return 0;
+    const QStringView part = QStringView(line).sliced(at + 3);
+    // Every " nn" in the part, each card once however often it stands.
+    quint64 held = 0;
+    for (qsizetype i = 0; i + 2 < part.size(); ++i) {
+        if (part[i] != u' ' || !isDigit(part[i + 1]) || !isDigit(part[i + 2]))
+            continue;
+        const int card = (part[i + 1].unicode() - u'0') * 10 + (part[i + 2].unicode() - u'0');
+        if (card >= 1 && card <= CardCount)
+            held |= quint64(1) << card;
+    }
+    return held;
+}
+
 CardCounts CountCards(const QStringList &lines, const QString &year)
 {
     CardCounts counts;
     for (const QString &line : lines) {
-        if (!year.isEmpty() && EntryYear(line) != year)
+        if (!year.isEmpty() && EntryYearView(line) != year)
             continue;
         ++counts.entries;
-        const QString part = CountedPart(line);
-        // Every " nn" in the part, each card once however often it stands.
-        quint64 held = 0;
-        for (qsizetype i = 0; i + 2 < part.size(); ++i) {
-            if (part[i] != u' ' || !isDigit(part[i + 1]) || !isDigit(part[i + 2]))
-                continue;
-            const int card = (part[i + 1].unicode() - u'0') * 10 + (part[i + 2].unicode() - u'0');
-            if (card >= 1 && card <= CardCount)
-                held |= quint64(1) << card;
-        }
-        for (int card = 1; card <= CardCount; ++card)
-            if (held & (quint64(1) << card))
-                ++counts.perCard[card];
+        for (quint64 held = HeldCards(line); held; held &= held - 1)
+            ++counts.perCard[std::countr_zero(held)];
     }
     return counts;
 }

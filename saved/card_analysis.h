@@ -22,6 +22,12 @@ struct CardCounts
     std::array<int, CardCount + 1> perCard{};
 };
 
+// The cards a line holds, bit n for card n: every " nn" in the part from the
+// blank after the first ") /", so the date and the remark never count.
+quint64 HeldCards(const QString &line);
+// EntryYear as a view into the line.
+QStringView EntryYearView(const QString &line);
+
 // One pass over the lines. A card counts when " nn" stands in the part from
 // the blank after the first ") /", so the date and the remark never count.
 // An empty year counts every line, else only lines whose EntryYear is year.

@@ -6,6 +6,7 @@
 #include "combos/combination_window.h"
 #include "program_fixture.h"
 #include "saved/analysis_window.h"
+#include "saved/chance_window.h"
 #include "saved/edit_window.h"
 #include "saved/list_window.h"
 #include "saved/selection_window.h"
@@ -41,8 +42,10 @@ namespace {
 QList<QWidget *> AllWindows()
 {
     const WindowSet &w = Windows();
-    return {w.Form1,  w.Verleden, w.HelpInfo, w.Form2, w.Form3, w.Form4, w.AnalyseBox,
-            w.Bewerk, w.Selectie, w.Form5,    w.Form6, w.Form7, w.Form8};
+    QList<QWidget *> windows = {w.Form1,  w.Verleden, w.HelpInfo, w.Form2, w.Form3, w.Form4, w.AnalyseBox,
+                                w.Bewerk, w.Selectie, w.Form5,    w.Form6, w.Form7, w.Form8};
+    windows.append(w.KansAnalyse);
+    return windows;
 }
 
 bool IsCardPicture(const QWidget *widget)
@@ -94,7 +97,7 @@ void tst_Accessibility::everyControlHasAName()
 {
     ProgramFixture program;
     QList<QWidget *> windows = AllWindows();
-    QCOMPARE(windows.size(), 13);
+    QCOMPARE(windows.size(), 14);
     // Companions owned by the window they serve.
     windows << Windows().Form7->Technieken;
     QStringList nameless;

@@ -4,6 +4,7 @@
 #include "combos/combination_window.h"
 #include "program_fixture.h"
 #include "saved/analysis_window.h"
+#include "saved/chance_window.h"
 #include "saved/edit_window.h"
 #include "saved/list_window.h"
 #include "saved/selection_window.h"
@@ -177,6 +178,14 @@ const std::map<QString, std::function<QWidget *(ProgramFixture &)>> &Openers()
              Windows().Form1->btGrandT->click();
              Windows().Form7->btTechnieken->click();
              return Windows().Form7->Technieken;
+         }},
+        {QStringLiteral("Kansanalyse"),
+         [](ProgramFixture &program) -> QWidget * {
+             WriteJournal(program);
+             Windows().Form1->btOpenen->click();
+             Windows().Verleden->btZoek->click();
+             Windows().AnalyseBox->btKans->click();
+             return Windows().KansAnalyse;
          }},
         {QStringLiteral("Combinaties"),
          [](ProgramFixture &) -> QWidget * {

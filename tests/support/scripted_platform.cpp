@@ -48,6 +48,18 @@ std::optional<QString> ScriptedPlatform::input(const QString &caption, const QSt
     return inputAnswers.takeFirst();
 }
 
+QString ScriptedPlatform::saveFileName(const QString &caption, const QString &proposedPath,
+                                       const QString &filter)
+{
+    saveDialogs.append(caption + u'|' + proposedPath + u'|' + filter);
+    runOnce(whileAsking);
+    if (saveAnswers.isEmpty()) {
+        unanswered.append(caption + u'|' + proposedPath);
+        return {};
+    }
+    return saveAnswers.takeFirst();
+}
+
 QDateTime ScriptedPlatform::now() const
 {
     return clock;

@@ -20,6 +20,7 @@ public:
     bool confirm(const QString &caption, const QString &text, Icon icon) override;
     std::optional<QString> input(const QString &caption, const QString &prompt,
                                  const QString &initial) override;
+    QString saveFileName(const QString &caption, const QString &proposedPath, const QString &filter) override;
     QDateTime now() const override;
     void setClipboardText(const QString &text) override;
     void setClipboardImage(const QImage &image) override;
@@ -31,6 +32,8 @@ public:
     // `unanswered` and cancelled.
     QList<bool> confirmAnswers;
     QList<std::optional<QString>> inputAnswers;
+    // Chosen paths of save dialogs; an empty one is Cancel.
+    QStringList saveAnswers;
     // Runs once while the next question or input dialog is open: what
     // another program does meanwhile.
     std::function<void()> whileAsking;
@@ -38,6 +41,7 @@ public:
     QStringList messages;
     QStringList confirmations; // "caption|text"
     QStringList inputs;        // "caption|prompt|initial"
+    QStringList saveDialogs;   // "caption|proposed path|filter"
     QStringList unanswered;
     QString clipboardText;
     QImage clipboardImage;

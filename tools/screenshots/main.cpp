@@ -7,8 +7,11 @@
 #include "app/startup.h"
 #include "app/text_file.h"
 #include "app/window_set.h"
+#include "chance_journal.h"
 #include "combos/combination_window.h"
 #include "saved/analysis_window.h"
+#include "saved/chance_chart.h"
+#include "saved/chance_window.h"
 #include "saved/edit_window.h"
 #include "saved/list_window.h"
 #include "saved/saved_list.h"
@@ -162,6 +165,14 @@ int main(int argc, char **argv)
     w.Verleden->hide();
 
     ok &= shot.take(w.HelpInfo, QStringLiteral("help"));
+    w.HelpInfo->hide();
+
+    // Last, as it needs a journal long enough to judge: 2,000 entries in
+    // which Boom comes up twice as often as chance would have it.
+    WriteLines(ListFile, ChanceJournal(2000, 5, 7));
+    w.KansAnalyse->show();
+    w.KansAnalyse->grKans->selectCard(5);
+    ok &= shot.take(w.KansAnalyse, QStringLiteral("chance"));
 
     if (!platform.messages.isEmpty())
         std::fprintf(stderr, "messages: %s\n", qPrintable(platform.messages.join(QStringLiteral(" | "))));
