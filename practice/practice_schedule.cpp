@@ -20,10 +20,11 @@ ItemProgress Review(const std::optional<ItemProgress> &before, bool right, const
         after.first = today;
         memory = fsrs::FirstMemory(rating);
     }
-    after.stability = memory.stability;
+    after.stability = std::min(memory.stability, MaximumStability);
     after.difficulty = memory.difficulty;
-    after.reps += 1;
-    after.lapses += right ? 0 : 1;
+    after.reps = std::min(after.reps + 1, MaximumCount);
+    after.lapses = std::min(after.lapses + (right ? 0 : 1), after.reps);
+    after.first = std::min(after.first, today);
     after.last = today;
     after.due = right ? today.addDays(fsrs::NextIntervalDays(memory.stability)) : today;
     return after;

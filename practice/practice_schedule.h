@@ -24,13 +24,17 @@ struct ItemProgress
 };
 
 // A right answer counts as Good, a wrong one as Again. A wrong item is due
-// again the same day; a right one at least a day later.
+// again the same day; a right one at least a day later. A clock set back
+// moves the first answer back with it, and counts stay within what the
+// progress file holds.
 ItemProgress Review(const std::optional<ItemProgress> &before, bool right, const QDate &today);
 
 // Known: recalled with nine chances in ten three weeks on.
 inline constexpr double KnownStability = 21;
 inline constexpr int DefaultNewPerDay = 10;
 inline constexpr int MaximumNewPerDay = 100;
+inline constexpr int MaximumCount = 9999999;
+inline constexpr double MaximumStability = 1e7;
 
 // The progress of every item, new ones empty.
 class PracticeProgress
