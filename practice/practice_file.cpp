@@ -57,6 +57,7 @@ std::optional<int> countFrom(QStringView text, int low, int high)
 QList<QStringView> fieldsOf(QStringView line)
 {
     QList<QStringView> fields;
+    fields.reserve(9);
     qsizetype start = -1;
     for (qsizetype i = 0; i <= line.size(); ++i) {
         const bool gap = i == line.size() || line[i] == u' ' || line[i] == u'\t';
@@ -99,10 +100,10 @@ std::optional<std::pair<PracticeItem, ItemProgress>> ParseProgressLine(const QSt
     const QList<QStringView> fields = fieldsOf(line);
     if (fields.size() != 9)
         return std::nullopt;
-    const std::optional<Exercise> exercise = ExerciseFromId(fields[0].toString());
+    const std::optional<Exercise> exercise = ExerciseFromId(fields[0]);
     if (!exercise)
         return std::nullopt;
-    const std::optional<PracticeItem> item = ItemFromKey(*exercise, fields[1].toString());
+    const std::optional<PracticeItem> item = ItemFromKey(*exercise, fields[1]);
     const std::optional<QDate> due = dateFrom(fields[2]);
     const std::optional<double> stability = numberFrom(fields[3], 0.0001, MaximumStability);
     const std::optional<double> difficulty = numberFrom(fields[4], 1, 10);
@@ -210,7 +211,7 @@ QList<DamagedLine> PracticeStore::takeNewlyDamaged()
     QList<DamagedLine> fresh;
     for (const DamagedLine &line : m_damaged) {
         if (!m_reported.contains(line.text)) {
-            m_reported.append(line.text);
+            m_reported.insert(line.text);
             fresh.append(line);
         }
     }

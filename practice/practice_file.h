@@ -4,6 +4,7 @@
 #include "practice/practice_schedule.h"
 
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -73,7 +74,7 @@ private:
     bool m_loaded = false;
     PracticeProgress m_progress;
     QList<DamagedLine> m_damaged;
-    QStringList m_reported;
+    QSet<QString> m_reported;
 };
 
 } // namespace tessaly

@@ -44,7 +44,7 @@ QString ExerciseId(Exercise exercise)
     return {};
 }
 
-std::optional<Exercise> ExerciseFromId(const QString &id)
+std::optional<Exercise> ExerciseFromId(QStringView id)
 {
     for (const Exercise exercise : AllExercises)
         if (ExerciseId(exercise) == id)
@@ -76,16 +76,33 @@ QString ItemKey(const PracticeItem &item)
     return TwoDigitNumber(item.number);
 }
 
-std::optional<PracticeItem> ItemFromKey(Exercise exercise, const QString &key)
+namespace {
+
+// 1..36 from exactly two digits, as keys write cards.
+std::optional<CardNumber> twoDigitCard(QStringView text)
 {
-    if (exercise == Exercise::PairText) {
-        const std::optional<int> index = PairIndex(key);
-        return index ? std::optional(PracticeItem{exercise, *index}) : std::nullopt;
+    if (text.size() != 2 || !text[0].isDigit() || !text[1].isDigit() || text[0].unicode() > u'9' ||
+        text[1].unicode() > u'9')
+        return std::nullopt;
+    const int card = (text[0].unicode() - u'0') * 10 + (text[1].unicode() - u'0');
+    return card >= 1 && card <= CardCount ? std::optional(card) : std::nullopt;
+}
+
+} // namespace
+
+std::optional<PracticeItem> ItemFromKey(Exercise exercise, QStringView key)
+{
+    if (exercise != Exercise::PairText) {
+        const std::optional<CardNumber> card = twoDigitCard(key);
+        return card ? std::optional(PracticeItem{exercise, *card}) : std::nullopt;
     }
-    for (int n = 1; n <= CardCount; ++n)
-        if (TwoDigitNumbers[n] == key)
-            return PracticeItem{exercise, n};
-    return std::nullopt;
+    if (key.size() != 5 || key[2] != u'+')
+        return std::nullopt;
+    const std::optional<CardNumber> a = twoDigitCard(key.sliced(0, 2));
+    const std::optional<CardNumber> b = twoDigitCard(key.sliced(3, 2));
+    if (!a || !b || *a == *b)
+        return std::nullopt;
+    return PracticeItem{exercise, PairIndexOf(*a, *b)};
 }
 
 } // namespace tessaly

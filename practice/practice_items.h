@@ -32,12 +32,12 @@ PracticeItem ItemAt(int index);
 
 // As written in the progress file: "kaart-trefwoorden", ...
 QString ExerciseId(Exercise exercise);
-std::optional<Exercise> ExerciseFromId(const QString &id);
+std::optional<Exercise> ExerciseFromId(QStringView id);
 // As the window names it: "Kaart → trefwoorden", ...
 QString ExerciseTitle(Exercise exercise);
 
 // "05" for a card or position, "05+16" for a pair.
 QString ItemKey(const PracticeItem &item);
-std::optional<PracticeItem> ItemFromKey(Exercise exercise, const QString &key);
+std::optional<PracticeItem> ItemFromKey(Exercise exercise, QStringView key);
 
 } // namespace tessaly

@@ -20,23 +20,40 @@ QString bare(const QString &keyword)
     return word;
 }
 
+// Every name form of every card in lower case, made once: the keyword pools
+// test each keyword against all of them.
+const std::array<QStringList, CardCount + 1> &lowerNameForms()
+{
+    static const std::array<QStringList, CardCount + 1> forms = [] {
+        std::array<QStringList, CardCount + 1> result;
+        for (CardNumber card = 1; card <= CardCount; ++card)
+            for (const auto *table : {&CardNames, &DescriptionNames, &ShortPairNames, &LongPairNames})
+                result[std::size_t(card)].append((*table)[std::size_t(card)].toLower());
+        return result;
+    }();
+    return forms;
+}
+
 // A word names card when it is one of the card's name forms or begins with
 // a longer one ("klavertje", "Huisbezit").
-bool namesCard(CardNumber card, const QString &word)
+bool namesCardLower(CardNumber card, const QString &lower)
 {
-    const QString lower = bare(word);
-    for (const auto *table : {&CardNames, &DescriptionNames, &ShortPairNames, &LongPairNames}) {
-        const QString form = (*table)[std::size_t(card)].toLower();
+    for (const QString &form : lowerNameForms()[std::size_t(card)])
         if (lower == form || (form.size() >= 4 && lower.startsWith(form)))
             return true;
-    }
     return false;
+}
+
+bool namesCard(CardNumber card, const QString &word)
+{
+    return namesCardLower(card, bare(word));
 }
 
 bool namesAnyCard(const QString &word)
 {
+    const QString lower = bare(word);
     for (CardNumber card = 1; card <= CardCount; ++card)
-        if (namesCard(card, word))
+        if (namesCardLower(card, lower))
             return true;
     return false;
 }
