@@ -8,6 +8,8 @@
 #include "app/text_file.h"
 #include "app/window_set.h"
 #include "combos/combination_window.h"
+#include "practice/practice_file.h"
+#include "practice/practice_window.h"
 #include "saved/analysis_window.h"
 #include "saved/edit_window.h"
 #include "saved/list_window.h"
@@ -23,6 +25,7 @@
 #include "tableau/techniques_window.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QListView>
@@ -162,6 +165,23 @@ int main(int argc, char **argv)
     w.Verleden->hide();
 
     ok &= shot.take(w.HelpInfo, QStringLiteral("help"));
+    w.HelpInfo->hide();
+
+    // Three weeks of practice, then a pair answered.
+    PracticeProgress progress;
+    const QDate today = platform.clock.date();
+    for (int day = 21; day > 0; --day) {
+        const DayPlan plan = PlanDay(progress, today.addDays(-day));
+        for (const QList<PracticeItem> &items : {plan.reviews, plan.fresh})
+            for (const PracticeItem &item : items)
+                progress.answer(item, (ItemIndex(item) + day) % 5 != 0, today.addDays(-day));
+    }
+    WriteLines(QString::fromLatin1(PracticeFileName), PracticeLines(progress, {}));
+    TOefenen *practice = w.Form1->Oefenen();
+    practice->show();
+    practice->cbOefening->setCurrentIndex(5);
+    practice->Answer(1);
+    ok &= shot.take(practice, QStringLiteral("practice"));
 
     if (!platform.messages.isEmpty())
         std::fprintf(stderr, "messages: %s\n", qPrintable(platform.messages.join(QStringLiteral(" | "))));
