@@ -45,6 +45,7 @@ void tst_HelpWindow::showAtTopic_data()
     QTest::newRow("nine-card") << "9-Kaart: Legvorm het Kruis en het Vierkant:";
     QTest::newRow("Grand Tableau") << "- Grand Tableau";
     QTest::newRow("Grand Tableau techniques") << "- Technieken";
+    QTest::newRow("practice") << "- Oefenen";
 }
 
 void tst_HelpWindow::showAtTopic()

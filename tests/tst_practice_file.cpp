@@ -40,6 +40,7 @@ class tst_PracticeFile : public QObject
 
 private slots:
     void lineRoundTrip();
+    void answerWithTheClockSetBackStaysReadable();
     void handEditedSpacingIsRead();
     void damagedLineIsSetAside_data();
     void damagedLineIsSetAside();
@@ -68,6 +69,19 @@ void tst_PracticeFile::lineRoundTrip()
     QCOMPARE(parsed->second.last, Day0);
     QCOMPARE(parsed->second.first, Day0);
     QCOMPARE(ProgressLine(parsed->first, parsed->second), Good);
+}
+
+void tst_PracticeFile::answerWithTheClockSetBackStaysReadable()
+{
+    const auto before = ParseProgressLine(Other);
+    QVERIFY(before);
+    // Answered on 9 December; the clock now says 1 December.
+    const ItemProgress after = Review(before->second, true, QDate(2026, 12, 1));
+    const auto read = ParseProgressLine(ProgressLine(Position, after));
+    QVERIFY(read);
+    QCOMPARE(read->second.first, QDate(2026, 12, 1));
+    QCOMPARE(read->second.last, QDate(2026, 12, 1));
+    QCOMPARE(read->second.reps, 3);
 }
 
 void tst_PracticeFile::handEditedSpacingIsRead()

@@ -112,6 +112,7 @@ private slots:
     void answerByKeyboard();
     void wrongAnswerReturnsAfterThreeOthers();
     void progressSurvivesARestart();
+    void sittingPastMidnightStartsTheNewDay();
     void newPerDayIsASetting();
     void escapeClosesOnlyThisWindow();
     void helpOpensAtItsChapter();
@@ -289,6 +290,18 @@ void tst_PracticeWindow::progressSurvivesARestart()
     window = open();
     QCOMPARE(nameOf(window->lbVandaag), QStringLiteral("Vandaag: 10 te herhalen, 10 nieuw"));
     QCOMPARE(nameOf(window->lbOverzicht[0][2]), QStringLiteral("2"));
+    QCOMPARE(nameOf(window->lbVraag), QStringLiteral("Welke trefwoorden horen bij 01) Ruiter?"));
+}
+
+void tst_PracticeWindow::sittingPastMidnightStartsTheNewDay()
+{
+    TOefenen *window = open();
+    press(window, Qt::Key_0 + WrongOption(window));
+    QCOMPARE(nameOf(window->lbVandaag), QStringLiteral("Vandaag: 1 te herhalen, 9 nieuw"));
+    m_program->platform().clock = m_program->platform().clock.addDays(1);
+    press(window, Qt::Key_Space);
+    // A new day's ten new items, and yesterday's wrong one first.
+    QCOMPARE(nameOf(window->lbVandaag), QStringLiteral("Vandaag: 1 te herhalen, 10 nieuw"));
     QCOMPARE(nameOf(window->lbVraag), QStringLiteral("Welke trefwoorden horen bij 01) Ruiter?"));
 }
 
