@@ -52,6 +52,8 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &description 
 {
     auto *label = new QLabel(parent);
     label->setObjectName(QLatin1String(name));
+    // Texts from the catalogue are shown as written, never as markup.
+    label->setTextFormat(Qt::PlainText);
     label->setAccessibleDescription(description);
     return label;
 }
@@ -288,7 +290,9 @@ void TOefenen::showOption(int index)
     button->setIcon(QIcon());
     const QString prefix = QStringLiteral("%1.  ").arg(index + 1);
     const int room = WindowWidth - 60 - button->fontMetrics().horizontalAdvance(prefix);
-    button->setText(prefix + wrapped(option.text, button->fontMetrics(), room));
+    // An "&" in a text is shown, not taken as a shortcut.
+    button->setText(prefix +
+                    wrapped(option.text, button->fontMetrics(), room).replace(u'&', QStringLiteral("&&")));
 }
 
 void TOefenen::showQuestion()
