@@ -179,7 +179,10 @@ void TOefenen::createControls()
     for (int row = 0; row < ExerciseCount; ++row) {
         overview->addWidget(new QLabel(ExerciseTitle(AllExercises[std::size_t(row)]), this), row + 1, 0);
         for (int column = 0; column < 3; ++column) {
-            QLabel *cell = makeLabel(this, "");
+            // Read on its own, a figure says what it counts.
+            QLabel *cell = makeLabel(this, "",
+                                     ExerciseTitle(AllExercises[std::size_t(row)]) + QStringLiteral(", ") +
+                                         heads[column + 1]);
             cell->setObjectName(QStringLiteral("lbOverzicht%1%2").arg(row + 1).arg(column + 1));
             cell->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             lbOverzicht[std::size_t(row)][std::size_t(column)] = cell;

@@ -244,6 +244,7 @@ void tst_PracticeWindow::answerByKeyboard()
     QCOMPARE(m_program->bytes(QStringLiteral("Oefenlijst.txt")),
              "instelling nieuw-per-dag 10\r\n" + line.toLatin1() + "\r\n");
     QCOMPARE(nameOf(window->lbOverzicht[0][0]), QStringLiteral("1"));
+    QCOMPARE(descriptionOf(window->lbOverzicht[0][0]), QStringLiteral("Kaart \u2192 trefwoorden, gezien"));
     // A second key before going on changes nothing.
     press(window, Qt::Key_0 + RightOption(window) % 4 + 1);
     QCOMPARE(m_program->bytes(QStringLiteral("Oefenlijst.txt")).count('\n'), 2);
