@@ -213,10 +213,13 @@ void tst_PracticeQuestion::descriptionsLeaveTheNameOut()
         const QString masked = MaskedDescription(card);
         const QString full = LoadCardText(card).mid(1).join(u' ');
         QVERIFY2(masked.contains(u'\u2026'), qPrintable(masked));
+        // No name, and no word built on a longer one ("klavertje").
         for (const QString &form : nameForms(card)) {
-            const QRegularExpression name(QStringLiteral("\\b") + QRegularExpression::escape(form) +
-                                              QStringLiteral("\\b"),
-                                          QRegularExpression::CaseInsensitiveOption);
+            const QString word = QRegularExpression::escape(form) +
+                                 (form.size() >= 4 ? QStringLiteral("\\w*") : QStringLiteral("\\b"));
+            const QRegularExpression name(QStringLiteral("\\b") + word,
+                                          QRegularExpression::CaseInsensitiveOption |
+                                              QRegularExpression::UseUnicodePropertiesOption);
             QVERIFY2(!name.match(masked).hasMatch(), qPrintable(masked));
         }
         // Only names are left out: the words around them stay.
@@ -227,7 +230,6 @@ void tst_PracticeQuestion::descriptionsLeaveTheNameOut()
             QVERIFY2(maskedWords[i] == fullWords[i] || maskedWords[i].contains(u'\u2026'),
                      qPrintable(fullWords[i]));
     }
-    QVERIFY(MaskedDescription(2).startsWith(QStringLiteral("Het \u2026 ")));
 }
 
 QTEST_GUILESS_MAIN(tst_PracticeQuestion)
