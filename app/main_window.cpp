@@ -9,6 +9,7 @@
 #include "catalogue/card_picture.h"
 #include "catalogue/card_slots.h"
 #include "catalogue/counting.h"
+#include "practice/practice_window.h"
 #include "saved/list_window.h"
 #include "saved/save_spread.h"
 #include "saved/saved_list.h"
@@ -249,6 +250,28 @@ void TForm1::createControls()
     btBigImg->setFlat(true);
     btBigImg->setAccessibleName(QStringLiteral("Kopieer Afbeelding"));
     connect(btBigImg, &QPushButton::clicked, this, &TForm1::CopyPicture);
+    // In the free space above the spread buttons.
+    btOefenen = MakeButton(this, "btOefenen", QStringLiteral("Oefenen"), {348, 395, 75, 25},
+                           QStringLiteral("Oefen kaarten, trefwoorden, thema's en paren"));
+    btOefenen->setAccessibleName(QStringLiteral("Oefenen"));
+    connect(btOefenen, &QPushButton::clicked, this, [this] {
+        TOefenen *practice = Oefenen();
+        practice->show();
+        practice->raise();
+        practice->activateWindow();
+    });
+}
+
+TForm1::~TForm1()
+{
+    delete m_oefenen;
+}
+
+TOefenen *TForm1::Oefenen()
+{
+    if (!m_oefenen)
+        m_oefenen = new TOefenen;
+    return m_oefenen;
 }
 
 void TForm1::FormCreate()
@@ -614,9 +637,9 @@ void TForm1::CopyText()
 
 void TForm1::CopyPicture()
 {
-    const std::array<QWidget *, 14> controls = {btGO,           btOpenen,    btBewaren, btGrandT, bt10X,
-                                                btHelp,         cbDriehoek,  bt3kaart,  btNegen,  btVijf,
-                                                btRndTrefWoord, RadioGroup1, btBigImg,  lbMagCard};
+    const std::array<QWidget *, 15> controls = {btGO,           btOpenen,    btBewaren, btGrandT,  bt10X,
+                                                btHelp,         cbDriehoek,  bt3kaart,  btNegen,   btVijf,
+                                                btRndTrefWoord, RadioGroup1, btBigImg,  lbMagCard, btOefenen};
     for (QWidget *control : controls)
         control->hide();
     Platform &platform = Platform::instance();

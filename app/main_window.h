@@ -2,6 +2,7 @@
 
 #include "catalogue/catalogue.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <array>
@@ -19,12 +20,15 @@ namespace tessaly {
 
 // The main window: the daily spread of three cards counted out to a pyramid
 // of ten. Closing it ends the program.
+class TOefenen;
+
 class TForm1 : public QWidget
 {
     Q_OBJECT
 
 public:
     explicit TForm1(QWidget *parent = nullptr);
+    ~TForm1() override;
 
     // Picker k (1..3) changed; item is the chosen item (card - 1), or -1 when
     // the typed text matches no card.
@@ -71,6 +75,11 @@ public:
     QPushButton *bt10X = nullptr;
     QPushButton *btHelp = nullptr;
     QPushButton *btBigImg = nullptr;
+    QPushButton *btOefenen = nullptr;
+
+    // The practice window, made when first asked for so that start-up does
+    // not wait for it.
+    TOefenen *Oefenen();
 
 signals:
     // The program ends when this window closes.
@@ -102,6 +111,7 @@ private:
     void takeNineSpreadBack();
 
     QButtonGroup *m_labelModes = nullptr;
+    QPointer<TOefenen> m_oefenen;
 };
 
 } // namespace tessaly

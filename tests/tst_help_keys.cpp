@@ -2,6 +2,7 @@
 #include "app/main_window.h"
 #include "app/window_set.h"
 #include "combos/combination_window.h"
+#include "practice/practice_window.h"
 #include "program_fixture.h"
 #include "saved/analysis_window.h"
 #include "saved/chance_window.h"
@@ -203,6 +204,11 @@ const std::map<QString, std::function<QWidget *(ProgramFixture &)>> &Openers()
              Windows().Form1->btVijf->click();
              Windows().Form2->btTheme->click();
              return Windows().Form6;
+         }},
+        {QStringLiteral("Oefenen"),
+         [](ProgramFixture &) -> QWidget * {
+             Windows().Form1->btOefenen->click();
+             return Windows().Form1->Oefenen();
          }},
     };
     return openers;

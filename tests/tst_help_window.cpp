@@ -46,6 +46,7 @@ void tst_HelpWindow::showAtTopic_data()
     QTest::newRow("Grand Tableau") << "- Grand Tableau";
     QTest::newRow("Grand Tableau techniques") << "- Technieken";
     QTest::newRow("chance") << "- Kansanalyse";
+    QTest::newRow("practice") << "- Oefenen";
 }
 
 void tst_HelpWindow::showAtTopic()

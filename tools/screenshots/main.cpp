@@ -9,6 +9,8 @@
 #include "app/window_set.h"
 #include "chance_journal.h"
 #include "combos/combination_window.h"
+#include "practice/practice_file.h"
+#include "practice/practice_window.h"
 #include "saved/analysis_window.h"
 #include "saved/chance_chart.h"
 #include "saved/chance_window.h"
@@ -26,6 +28,7 @@
 #include "tableau/techniques_window.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QListView>
@@ -166,6 +169,23 @@ int main(int argc, char **argv)
 
     ok &= shot.take(w.HelpInfo, QStringLiteral("help"));
     w.HelpInfo->hide();
+
+    // Three weeks of practice, then a pair answered.
+    PracticeProgress progress;
+    const QDate today = platform.clock.date();
+    for (int day = 21; day > 0; --day) {
+        const DayPlan plan = PlanDay(progress, today.addDays(-day));
+        for (const QList<PracticeItem> &items : {plan.reviews, plan.fresh})
+            for (const PracticeItem &item : items)
+                progress.answer(item, (ItemIndex(item) + day) % 5 != 0, today.addDays(-day));
+    }
+    WriteLines(QString::fromLatin1(PracticeFileName), PracticeLines(progress, {}));
+    TOefenen *practice = w.Form1->Oefenen();
+    practice->show();
+    practice->cbOefening->setCurrentIndex(5);
+    practice->Answer(1);
+    ok &= shot.take(practice, QStringLiteral("practice"));
+    practice->hide();
 
     // Last, as it needs a journal long enough to judge: 2,000 entries in
     // which Boom comes up twice as often as chance would have it.
