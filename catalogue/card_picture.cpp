@@ -56,7 +56,14 @@ bool PaintCardPicture(QPainter &painter, int n, const QRectF &target)
     QSvgRenderer *svg = CardSvg(n);
     if (!svg)
         return false;
+    // An SVG clips to its own viewport, which Qt SVG leaves to the caller:
+    // outlines along the card's edges would otherwise reach past it.
+    QRectF card(QPointF(), QSizeF(svg->defaultSize()).scaled(target.size(), Qt::KeepAspectRatio));
+    card.moveCenter(target.center());
+    painter.save();
+    painter.setClipRect(card, Qt::IntersectClip);
     svg->render(&painter, target);
+    painter.restore();
     return true;
 }
 
