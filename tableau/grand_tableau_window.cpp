@@ -167,7 +167,6 @@ void TForm7::createPositions()
         picture->setCursor(Qt::WhatsThisCursor);
         // Reachable by Tab and placed with Space or Enter, as by a click.
         picture->setFocusPolicy(Qt::TabFocus);
-        picture->setStyleSheet(QStringLiteral("QLabel:focus { border: 2px dotted black; }"));
         picture->installEventFilter(this);
         Plaatje[p] = picture;
 

@@ -2,6 +2,7 @@
 
 #include "catalogue/card_picture.h"
 
+#include <QPainter>
 #include <QResizeEvent>
 
 namespace tessaly {
@@ -75,6 +76,25 @@ void CardPictureLabel::paintEvent(QPaintEvent *event)
     // Moved to a screen with another pixel ratio since it was drawn.
     render();
     QLabel::paintEvent(event);
+    // A picture reached by Tab shows it, in the room its inset keeps free.
+    if (hasFocus()) {
+        QPainter painter(this);
+        QPen dotted(palette().color(QPalette::WindowText), 2, Qt::DotLine);
+        painter.setPen(dotted);
+        painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    }
+}
+
+void CardPictureLabel::focusInEvent(QFocusEvent *event)
+{
+    QLabel::focusInEvent(event);
+    update();
+}
+
+void CardPictureLabel::focusOutEvent(QFocusEvent *event)
+{
+    QLabel::focusOutEvent(event);
+    update();
 }
 
 } // namespace tessaly

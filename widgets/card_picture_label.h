@@ -8,6 +8,7 @@ namespace tessaly {
 // the pixel ratio of the screen it is on, so that it is as sharp as the text
 // beside it at 100 %, 150 % or 200 %. Drawn again when it is resized or
 // moves to a screen with another ratio; a hidden label draws when shown.
+// One that takes the focus shows it with a dotted frame.
 class CardPictureLabel : public QLabel
 {
     Q_OBJECT
@@ -28,6 +29,8 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     void render();
