@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <QTextDocument>
 
 static void initHelpResources()
 {
@@ -66,7 +67,7 @@ THelpInfo::THelpInfo(QWidget *parent)
     Memo1->setReadOnly(true);
     // Read-only, but with a cursor to move and select with the keyboard.
     Memo1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    Memo1->setPlainText(HelpText());
+    // The text is laid out when the window is first shown, not at start-up.
     Memo1->setAccessibleName(QStringLiteral("Help tekst"));
 
     btSluiten = new QPushButton(QStringLiteral("Sluiten"), this);
@@ -82,6 +83,13 @@ THelpInfo::THelpInfo(QWidget *parent)
         close();
         return true;
     });
+}
+
+void THelpInfo::showEvent(QShowEvent *event)
+{
+    if (Memo1->document()->isEmpty())
+        Memo1->setPlainText(HelpText());
+    QWidget::showEvent(event);
 }
 
 void THelpInfo::showCentred()

@@ -24,6 +24,9 @@ public:
     QPlainTextEdit *Memo1 = nullptr;
     QPushButton *btSluiten = nullptr;
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void showCentred();
 };

@@ -6,7 +6,6 @@
 #include "app/shared_state.h"
 #include "app/text_file.h"
 #include "app/window_set.h"
-#include "catalogue/card_picture.h"
 #include "catalogue/card_slots.h"
 #include "catalogue/counting.h"
 #include "practice/practice_window.h"
@@ -21,6 +20,7 @@
 #include "widgets/controls.h"
 #include "widgets/key_preview.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -136,7 +136,7 @@ void TForm1::createControls()
         QComboBox *box = MakeCardPicker(this, QStringLiteral("ComboBox%1").arg(k));
         box->setCurrentIndex(1);
         box->setGeometry(PickerLefts[k], 4, 103, 21);
-        box->setAccessibleName(QStringLiteral("Kaart %1").arg(k));
+        SetComboName(box, QStringLiteral("Kaart %1").arg(k));
         connect(box->lineEdit(), &QLineEdit::textEdited, this,
                 [this, k](const QString &text) { pickerEdited(k, text); });
         connect(box, &QComboBox::activated, this, [this, k](int item) { ChooseSlotCard(k, item); });
@@ -147,12 +147,10 @@ void TForm1::createControls()
     connect(btGO, &QPushButton::clicked, this, &TForm1::DrawThree);
 
     for (int slot = 1; slot <= 10; ++slot) {
-        auto *picture = new QLabel(this);
+        auto *picture = new CardPictureLabel(this);
         picture->setObjectName(QStringLiteral("Image%1").arg(slot));
         picture->setGeometry(PicturePlaces[slot].left, PicturePlaces[slot].top, 98, 148);
-        picture->setAlignment(Qt::AlignCenter);
         picture->setCursor(Qt::WhatsThisCursor);
-        picture->setAccessibleName(CardPictureName(0));
         Image[slot] = picture;
 
         auto *label = new QLabel(this);
@@ -163,11 +161,9 @@ void TForm1::createControls()
         label->hide();
         Label[slot] = label;
     }
-    Image[11] = new QLabel(this);
+    Image[11] = new CardPictureLabel(this);
     Image[11]->setObjectName(QStringLiteral("Image11"));
     Image[11]->setGeometry(8, 549, 73, 110);
-    Image[11]->setAlignment(Qt::AlignCenter);
-    Image[11]->setAccessibleName(CardPictureName(0));
     Image[11]->setAccessibleDescription(QStringLiteral("Magic Card"));
     Image[11]->hide();
 
@@ -260,6 +256,15 @@ void TForm1::createControls()
         practice->raise();
         practice->activateWindow();
     });
+
+    // Reading order: the top row, then down the window, left before right.
+    QList<QWidget *> order = {ComboBox[1], ComboBox[2], ComboBox[3], btGO,    btOefenen, bt3kaart,
+                              cbDriehoek,  btVijf,      btGrandT,    btNegen, btOpenen};
+    for (QAbstractButton *mode : m_labelModes->buttons())
+        order.append(mode);
+    order.append({btBewaren, bt10X, btHelp, btRndTrefWoord, btBigImg});
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
 }
 
 TForm1::~TForm1()
@@ -385,7 +390,7 @@ void TForm1::takeNineSpreadBack()
     for (int slot = 1; slot <= 10; ++slot) {
         const CardNumber card = slot == 10 ? shared.NineSumCard : entryCard(nine->Edit(fromField[slot - 1]));
         shared.MainSlotCards[slot] = card;
-        showCard(Image[slot], card);
+        Image[slot]->setCard(card);
         if (slot <= 3 && card >= 1) {
             QSignalBlocker block(ComboBox[slot]);
             ComboBox[slot]->setCurrentIndex(card - 1);
@@ -487,7 +492,7 @@ void TForm1::ChooseSlotCard(int k, int item)
 void TForm1::refreshSlot(int slot, CardNumber card)
 {
     SharedState &shared = Shared();
-    showCard(Image[slot], card);
+    Image[slot]->setCard(card);
     shared.MainSlotCards[slot] = card;
     SlotDrawn[slot] = card;
     RedrawKeywords(shared.CurrentKeywords, Platform::instance());
@@ -496,17 +501,6 @@ void TForm1::refreshSlot(int slot, CardNumber card)
     Label[slot]->setText(SlotName[slot]);
     Image[slot]->setToolTip(SlotKeyword[slot]);
     Image[slot]->setAccessibleDescription(SlotKeyword[slot]);
-}
-
-void TForm1::showCard(QLabel *picture, CardNumber card)
-{
-    picture->setAccessibleName(CardPictureName(card));
-    const QPixmap pixmap = LoadCardPicture(card);
-    if (pixmap.isNull()) {
-        picture->clear();
-        return;
-    }
-    picture->setPixmap(pixmap.scaled(picture->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }
 
 void TForm1::DrawThree()
@@ -544,7 +538,7 @@ void TForm1::RecountMagicCard()
         drawn[slot - 1] = SlotDrawn[slot];
     MagicCard = tessaly::RecountMagicCard(drawn, cbDriehoek->isChecked());
     lbMagCard->setText(QStringLiteral("MC: ") + CardTitle(MagicCard));
-    showCard(Image[11], MagicCard);
+    Image[11]->setCard(MagicCard);
 }
 
 void TForm1::BuildCopyTexts()

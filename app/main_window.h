@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue/catalogue.h"
+#include "widgets/card_picture_label.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -59,7 +60,7 @@ public:
     QString CopyTextTriangle;
 
     std::array<QComboBox *, 4> ComboBox{};
-    std::array<QLabel *, 12> Image{};
+    std::array<CardPictureLabel *, 12> Image{};
     std::array<QLabel *, 11> Label{};
     QLabel *lbMagCard = nullptr;
     QPushButton *btGO = nullptr;
@@ -98,7 +99,6 @@ private:
 
     void pickerEdited(int k, const QString &typed);
     void refreshSlot(int slot, CardNumber card);
-    void showCard(QLabel *picture, CardNumber card);
     void RadioGroup1Click();
     void cbDriehoekClick();
     void btRndTrefWoordClick();

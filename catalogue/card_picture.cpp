@@ -6,9 +6,11 @@
 #include <QCache>
 #include <QImage>
 #include <QPainter>
+#include <QPainterPath>
 #include <QSvgRenderer>
 
 #include <array>
+#include <cmath>
 #include <memory>
 
 // The vector sources are embedded in a static library, where nothing would
@@ -21,6 +23,11 @@ static void initPictureResources()
 namespace tessaly {
 
 namespace {
+
+// The embedded JPEGs' size, and the card outline's corner radius in its
+// pixels; every vector source has the same proportions.
+const QSize EmbeddedPictureSize(88, 147);
+constexpr qreal CornerRadius = 4.0;
 
 // Parsed once per card and kept: parsing is the costly part of a render.
 QSvgRenderer *CardSvg(int n)
@@ -56,27 +63,50 @@ bool PaintCardPicture(QPainter &painter, int n, const QRectF &target)
     QSvgRenderer *svg = CardSvg(n);
     if (!svg)
         return false;
+    // An SVG clips to its own viewport, which Qt SVG leaves to the caller:
+    // outlines along the card's edges would otherwise reach past it.
+    QRectF card(QPointF(), QSizeF(svg->defaultSize()).scaled(target.size(), Qt::KeepAspectRatio));
+    card.moveCenter(target.center());
+    painter.save();
+    painter.setClipRect(card, Qt::IntersectClip);
     svg->render(&painter, target);
+    painter.restore();
     return true;
 }
 
 QPixmap RenderCardPicture(int n, const QSize &size, qreal devicePixelRatio)
 {
-    if (size.isEmpty() || devicePixelRatio <= 0 || !CardSvg(n))
+    if (size.isEmpty() || devicePixelRatio <= 0 || n < 0 || n > CardCount)
         return {};
     const QSize pixels =
-        (QSizeF(CardSvg(n)->defaultSize()).scaled(QSizeF(size) * devicePixelRatio, Qt::KeepAspectRatio))
-            .toSize();
-    const QString key = QStringLiteral("%1/%2x%3").arg(n).arg(pixels.width()).arg(pixels.height());
+        QSizeF(EmbeddedPictureSize).scaled(QSizeF(size) * devicePixelRatio, Qt::KeepAspectRatio).toSize();
+    const QString key =
+        QStringLiteral("%1/%2x%3@%4").arg(n).arg(pixels.width()).arg(pixels.height()).arg(devicePixelRatio);
     // Some 200 pictures of a few hundred KB each at the largest scales.
     static QCache<QString, QPixmap> cache(64 * 1024);
     if (const QPixmap *cached = cache.object(key))
         return *cached;
-    QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
+    const QSize off = pixels - EmbeddedPictureSize;
+    // At 100 % the embedded JPEG is this very drawing, rendered from the same
+    // source: decoding it is many times faster than drawing the vector
+    // source, which matters for the ten cards of the start.
+    const bool embedded = std::abs(off.width()) <= 1 && std::abs(off.height()) <= 1;
+    QImage image(embedded ? EmbeddedPictureSize : pixels, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    PaintCardPicture(painter, n, QRectF(QPointF(0, 0), QSizeF(pixels)));
+    if (embedded) {
+        const QImage decoded = QImage::fromData(ResourceBytes(n + 1), "JPG");
+        if (decoded.isNull())
+            return {};
+        // Its corners were flattened to white; the drawing leaves them clear.
+        QPainterPath card;
+        card.addRoundedRect(QRectF(image.rect()), CornerRadius, CornerRadius);
+        painter.setClipPath(card);
+        painter.drawImage(QPointF(0, 0), decoded);
+    } else if (!PaintCardPicture(painter, n, QRectF(image.rect()))) {
+        return {};
+    }
     painter.end();
     QPixmap pixmap = QPixmap::fromImage(image);
     pixmap.setDevicePixelRatio(devicePixelRatio);

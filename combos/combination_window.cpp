@@ -67,6 +67,9 @@ QPlainTextEdit *makeTextBox(QWidget *parent, const char *name, QRect geometry, b
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     box->setReadOnly(readOnly);
+    // Tab goes on to the next control, so a keyboard user is never held in
+    // the notes; a tab character has no use there.
+    box->setTabChangesFocus(true);
     if (readOnly)
         box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     return box;
@@ -185,18 +188,19 @@ void TForm5::clearTexts()
 
 void TForm5::showBeside()
 {
-    if (isVisible()) {
-        raise();
-        return;
-    }
     // The first time, stand beside the window the user is working in rather
     // than on top of its cards.
-    if (!m_placed) {
+    if (!isVisible() && !m_placed) {
         m_placed = true;
         if (const QWidget *anchor = workingWindow())
             move(placeBeside(anchor));
     }
     show();
+    raise();
+    // Keys go here next, Esc included, also where the window manager does
+    // not hand a new window the keyboard: Esc must not reach the spread
+    // window, where it ends the program.
+    activateWindow();
 }
 
 const QWidget *TForm5::workingWindow() const

@@ -91,7 +91,7 @@ void TOefenen::createControls()
     auto *exerciseCaption = new QLabel(QStringLiteral("&Oefening:"), this);
     cbOefening = new QComboBox(this);
     cbOefening->setObjectName(QStringLiteral("cbOefening"));
-    cbOefening->setAccessibleName(QStringLiteral("Oefening"));
+    SetComboName(cbOefening, QStringLiteral("Oefening"));
     cbOefening->addItem(QStringLiteral("Alle oefeningen"));
     for (const Exercise exercise : AllExercises)
         cbOefening->addItem(ExerciseTitle(exercise));

@@ -127,6 +127,9 @@ void TAnalyseBox::createControls()
     btKans = MakeButton(this, "btKans", QStringLiteral("Kans"), {250, y + 4, 72, 25},
                         QStringLiteral("Welke kaarten vaker of minder vaak komen dan toeval"));
     connect(btKans, &QPushButton::clicked, this, &TAnalyseBox::btKansClick);
+    // Reached after the presentations, as it stands beside them.
+    setTabOrder(rbSort, btKans);
+    setTabOrder(btKans, btReset);
     setFixedSize(330, y + 72);
 }
 

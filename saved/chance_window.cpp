@@ -149,12 +149,12 @@ void TKansAnalyse::createControls()
     connect(btSluit, &QPushButton::clicked, this, &QWidget::close);
     setFixedSize(WindowWidth, y + 25 + 8);
 
-    QWidget::setTabOrder(grKans, btSelectie);
+    QWidget::setTabOrder(grKans, mmOordeel);
+    QWidget::setTabOrder(mmOordeel, btSelectie);
     QWidget::setTabOrder(btSelectie, btKopieer);
     QWidget::setTabOrder(btKopieer, btCsv);
     QWidget::setTabOrder(btCsv, btHelp);
     QWidget::setTabOrder(btHelp, btSluit);
-    QWidget::setTabOrder(btSluit, mmOordeel);
 }
 
 void TKansAnalyse::showEvent(QShowEvent *event)

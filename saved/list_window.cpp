@@ -7,6 +7,7 @@
 #include "app/window_set.h"
 #include "saved/analysis_window.h"
 #include "saved/edit_window.h"
+#include "saved/journal_view.h"
 #include "saved/open_entry.h"
 #include "saved/saved_list.h"
 #include "spreads/line_of_five_window.h"
@@ -675,10 +676,7 @@ void TVerleden::SearchList()
 
 void TVerleden::CopyList()
 {
-    QString text;
-    for (const QString &row : rows())
-        text += row + QStringLiteral("\r\n");
-    Platform::instance().setClipboardText(text);
+    CopyRows(rows());
 }
 
 } // namespace tessaly

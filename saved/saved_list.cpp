@@ -3,6 +3,7 @@
 #include "catalogue/catalogue.h"
 
 #include <algorithm>
+#include <tuple>
 #include <unordered_map>
 #include <vector>
 
@@ -201,17 +202,58 @@ QStringList SearchLines(const QStringList &lines, const QString &text)
     return found;
 }
 
+namespace {
+
+// The text as a case-insensitive comparison sees it: every character folded
+// on its own, so that plain order of the folded texts is their order
+// ignoring case.
+QString foldedForComparison(QStringView text)
+{
+    QString folded;
+    folded.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            const char32_t point = QChar::toCaseFolded(QChar::surrogateToUcs4(c, text[i + 1]));
+            folded += QChar(QChar::highSurrogate(point));
+            folded += QChar(QChar::lowSurrogate(point));
+            ++i;
+        } else if (c.unicode() < 0x80) {
+            // Most of a journal is ASCII: folded here, without a table look-up.
+            const char16_t u = c.unicode();
+            folded += QChar(u >= u'A' && u <= u'Z' ? char16_t(u + 32) : u);
+        } else {
+            folded += QChar(QChar::toCaseFolded(c.unicode()));
+        }
+    }
+    return folded;
+}
+
+} // namespace
+
 QStringList SortedUniqueIgnoringCase(QStringList texts)
 {
-    std::sort(texts.begin(), texts.end(), [](const QString &a, const QString &b) {
-        const int folded = a.compare(b, Qt::CaseInsensitive);
-        return folded != 0 ? folded < 0 : a < b;
+    // Folding each text once, rather than both sides of every comparison,
+    // keeps a hundred thousand result rows fast.
+    struct Keyed
+    {
+        QString folded;
+        qsizetype index;
+    };
+    std::vector<Keyed> keyed;
+    keyed.reserve(texts.size());
+    for (qsizetype i = 0; i < texts.size(); ++i)
+        keyed.push_back({foldedForComparison(texts[i]), i});
+    std::sort(keyed.begin(), keyed.end(), [&texts](const Keyed &a, const Keyed &b) {
+        const int folded = a.folded.compare(b.folded);
+        return folded != 0 ? folded < 0 : texts[a.index] < texts[b.index];
     });
-    const auto last = std::unique(texts.begin(), texts.end(), [](const QString &a, const QString &b) {
-        return a.compare(b, Qt::CaseInsensitive) == 0;
-    });
-    texts.erase(last, texts.end());
-    return texts;
+    QStringList sorted;
+    sorted.reserve(texts.size());
+    for (std::size_t k = 0; k < keyed.size(); ++k)
+        if (k == 0 || keyed[k].folded != keyed[k - 1].folded)
+            sorted.append(std::move(texts[keyed[k].index]));
+    return sorted;
 }
 
 namespace {
@@ -263,6 +305,40 @@ struct DateRun
     bool hasOtherThan(QStringView d) const { return any && (mixed || date != d); }
 };
 
+// Where a text stands among others: by its case-folded form (equal for
+// texts that differ only in case) and by its plain form.
+struct Ranks
+{
+    int folded = 0;
+    int plain = 0;
+};
+
+std::vector<Ranks> RanksIgnoringCase(const std::vector<QStringView> &texts)
+{
+    std::vector<QString> folded(texts.size());
+    std::vector<int> order(texts.size());
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        folded[i] = foldedForComparison(texts[i]);
+        order[i] = int(i);
+    }
+    std::sort(order.begin(), order.end(), [&](int a, int b) {
+        const int byFold = folded[a].compare(folded[b]);
+        return byFold != 0 ? byFold < 0 : texts[a] < texts[b];
+    });
+    std::vector<Ranks> ranks(texts.size());
+    for (std::size_t k = 0; k < order.size(); ++k) {
+        const int i = order[k];
+        if (k == 0) {
+            ranks[i] = {0, 0};
+            continue;
+        }
+        const Ranks &before = ranks[order[k - 1]];
+        ranks[i].folded = folded[i] == folded[order[k - 1]] ? before.folded : before.folded + 1;
+        ranks[i].plain = texts[i] == texts[order[k - 1]] ? before.plain : before.plain + 1;
+    }
+    return ranks;
+}
+
 } // namespace
 
 QStringList FindDuplicateTriples(const QStringList &lines)
@@ -311,12 +387,11 @@ QStringList FindDuplicateTriples(const QStringList &lines)
     }
 
     // A pair is an offering line i and a later holding line j of another
-    // date; each side of a pair gives one result row.
-    QStringList rows;
+    // date; each side of a pair gives one result row, "sequence - line".
+    std::vector<std::pair<int, int>> found; // (sequence id, line)
     for (std::size_t id = 0; id < offeredBy.size(); ++id) {
         const std::vector<int> &offering = offeredBy[id];
         const std::vector<int> &holders = containedIn[id];
-        const QString prefix = sequenceText[id].toString() + QStringLiteral(" - ");
 
         DateRun later;
         std::size_t h = holders.size();
@@ -324,7 +399,7 @@ QStringList FindDuplicateTriples(const QStringList &lines)
             while (h > 0 && holders[h - 1] > *o)
                 later.add(dates[holders[--h]]);
             if (later.hasOtherThan(dates[*o]))
-                rows.append(prefix + lines[*o]);
+                found.emplace_back(int(id), *o);
         }
 
         DateRun earlier;
@@ -333,10 +408,44 @@ QStringList FindDuplicateTriples(const QStringList &lines)
             while (e < offering.size() && offering[e] < j)
                 earlier.add(dates[offering[e++]]);
             if (earlier.hasOtherThan(dates[j]))
-                rows.append(prefix + lines[j]);
+                found.emplace_back(int(id), j);
         }
     }
-    return SortedUniqueIgnoringCase(rows);
+
+    // Sorted and made unique as whole rows ignoring case, but by ranks:
+    // every row starts with a sequence of the same length, so rows order by
+    // their sequence, then by their line, and each text is folded once.
+    const std::vector<Ranks> sequenceRanks = RanksIgnoringCase(sequenceText);
+    std::vector<QStringView> lineViews(count);
+    std::vector<bool> inResult(count, false);
+    for (const auto &row : found)
+        inResult[row.second] = true;
+    for (int i = 0; i < count; ++i)
+        if (inResult[i])
+            lineViews[i] = lines[i];
+    const std::vector<Ranks> lineRanks = RanksIgnoringCase(lineViews);
+    auto foldedKey = [&](const std::pair<int, int> &row) {
+        return quint64(sequenceRanks[row.first].folded) << 32 | quint64(lineRanks[row.second].folded);
+    };
+    std::sort(found.begin(), found.end(), [&](const auto &a, const auto &b) {
+        const quint64 ka = foldedKey(a), kb = foldedKey(b);
+        if (ka != kb)
+            return ka < kb;
+        return std::pair(sequenceRanks[a.first].plain, lineRanks[a.second].plain) <
+               std::pair(sequenceRanks[b.first].plain, lineRanks[b.second].plain);
+    });
+    QStringList rows;
+    rows.reserve(qsizetype(found.size()));
+    for (std::size_t k = 0; k < found.size(); ++k) {
+        const auto [id, line] = found[k];
+        if (k > 0 && foldedKey(found[k - 1]) == foldedKey(found[k]))
+            continue;
+        QString row;
+        row.reserve(SequenceLength + 3 + lines[line].size());
+        row.append(sequenceText[id]).append(u" - ").append(lines[line]);
+        rows.append(std::move(row));
+    }
+    return rows;
 }
 
 } // namespace tessaly

@@ -5,7 +5,6 @@
 #include "app/shared_state.h"
 #include "app/text_file.h"
 #include "app/window_set.h"
-#include "catalogue/card_picture.h"
 #include "catalogue/card_slots.h"
 #include "combos/combination_window.h"
 #include "combos/pair_key.h"
@@ -116,11 +115,9 @@ void TForm2::createControls()
         Label[slot] = label;
     };
     auto picture = [this](int slot, int left, int top) {
-        auto *image = new QLabel(this);
+        auto *image = new CardPictureLabel(this);
         image->setObjectName(QStringLiteral("Image%1").arg(slot));
-        image->setAccessibleName(CardPictureName(0));
         image->setGeometry(left, top, 98, 148);
-        image->setAlignment(Qt::AlignCenter);
         Image[slot] = image;
     };
     auto pairButton = [&](int k, QRect geometry, int first) {
@@ -311,14 +308,7 @@ bool TForm2::readSlot(int slot)
 
 void TForm2::showPicture(int slot)
 {
-    const CardNumber card = Shared().LineCards[slot];
-    const QPixmap pixmap = LoadCardPicture(card);
-    if (pixmap.isNull())
-        Image[slot]->clear();
-    else
-        Image[slot]->setPixmap(
-            pixmap.scaled(Image[slot]->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
-    Image[slot]->setAccessibleName(CardPictureName(card));
+    Image[slot]->setCard(Shared().LineCards[slot]);
 }
 
 void TForm2::refreshLabel(int slot)
@@ -760,19 +750,23 @@ bool TForm2::FormKeyDown(QKeyEvent *event)
                 return slot;
         return 0;
     };
+    // Shift, Delete, End and Home reach the focused control after the window
+    // has acted (a field deletes or moves its caret as always).
     switch (key) {
     case Qt::Key_Shift:
         // Holding Shift down must not flicker the window open and shut.
         if (!event->isAutoRepeat())
             ToggleExtras();
-        // Consumed: an ignored key comes by again from the parent.
-        return true;
+        return false;
     case Qt::Key_Delete:
         btWisitClick();
-        return true;
+        return false;
     case Qt::Key_End:
         openList();
-        return true;
+        return false;
+    case Qt::Key_Home:
+        SpreadWindow::FormKeyDown(event);
+        return false;
     case Qt::Key_Left:
     case Qt::Key_Right:
         if (const int slot = focusedSlot(1, 5)) {

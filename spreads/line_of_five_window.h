@@ -2,6 +2,7 @@
 
 #include "app/spread_window.h"
 #include "spreads/line_of_five.h"
+#include "widgets/card_picture_label.h"
 
 #include <array>
 
@@ -46,7 +47,7 @@ public:
     void ShowTitleLabels();
     void CopyText();
 
-    std::array<QLabel *, 10> Image{};
+    std::array<CardPictureLabel *, 10> Image{};
     std::array<QLabel *, 11> Label{};
     QLabel *lbUitkomst = nullptr;
     QGroupBox *Labels = nullptr;

@@ -5,7 +5,6 @@
 #include "app/shared_state.h"
 #include "app/text_file.h"
 #include "app/window_set.h"
-#include "catalogue/card_picture.h"
 #include "catalogue/card_slots.h"
 #include "combos/combination_window.h"
 #include "saved/list_window.h"
@@ -17,6 +16,7 @@
 #include "widgets/controls.h"
 #include "widgets/gradient_panel.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -117,10 +117,9 @@ void TForm3::createSlots()
     for (int slot = 1; slot <= 9; ++slot) {
         const int left = 22 + column(slot) * 117;
         const int top = 10 + row(slot) * 178;
-        auto *picture = new QLabel(this);
+        auto *picture = new CardPictureLabel(this);
         picture->setObjectName(QStringLiteral("Image%1").arg(slot));
         picture->setGeometry(left, top, PictureWidth, PictureHeight);
-        picture->setAlignment(Qt::AlignCenter);
         picture->setCursor(Qt::PointingHandCursor);
         picture->installEventFilter(this);
         Image[slot] = picture;
@@ -144,10 +143,8 @@ void TForm3::createSlots()
         connect(edit, &QLineEdit::textChanged, this, [this, slot] { slotChanged(slot); });
         m_edits[slot] = edit;
     }
-    for (int slot = 1; slot <= 9; ++slot) {
-        Image[slot]->setPixmap(LoadCardPicture(0));
-        Image[slot]->setAccessibleName(CardPictureName(0));
-    }
+    for (int slot = 1; slot <= 9; ++slot)
+        Image[slot]->setCard(0);
 }
 
 void TForm3::createColumn()
@@ -210,7 +207,7 @@ void TForm3::createColumn()
     cbThema->setMaxVisibleItems(13);
     for (const NineTheme &theme : NineThemes)
         cbThema->addItem(theme.item);
-    cbThema->setAccessibleName(QStringLiteral("Thema Kaart"));
+    SetComboName(cbThema, QStringLiteral("Thema Kaart"));
     cbThema->installEventFilter(this);
     connect(cbThema, &QComboBox::activated, this, &TForm3::cbThemaChange);
 
@@ -248,19 +245,19 @@ void TForm3::slotChanged(int slot)
     const CardNumber read = ReadCardEntry(m_edits[slot]);
     m_cards[slot] = read;
     Image[slot]->show();
-    const QPixmap picture = LoadCardPicture(read);
-    if (picture.isNull())
-        Image[slot]->clear();
-    else
-        Image[slot]->setPixmap(picture);
-    const QString title = SlotTitle(read);
-    Image[slot]->setToolTip(title);
-    Image[slot]->setAccessibleName(CardPictureName(read));
+    Image[slot]->setCard(read);
+    Image[slot]->setToolTip(SlotTitle(read));
     recount();
-    SharedState &shared = Shared();
-    RedrawKeywords(shared.CurrentKeywords, Platform::instance());
-    Label[slot]->setText(labelMode() == KeywordsMode ? SlotKeyword(read, shared.CurrentKeywords) : title);
-    shared.SpreadSaved = false;
+    refreshLabel(slot);
+    Shared().SpreadSaved = false;
+}
+
+void TForm3::refreshLabel(int slot)
+{
+    KeywordChoice &current = Shared().CurrentKeywords;
+    RedrawKeywords(current, Platform::instance());
+    Label[slot]->setText(labelMode() == KeywordsMode ? SlotKeyword(m_cards[slot], current)
+                                                     : SlotTitle(m_cards[slot]));
 }
 
 void TForm3::recount()
@@ -344,10 +341,12 @@ void TForm3::cbThemaChange(int item)
 {
     if (item <= 0) {
         SetTextColor(Label[5], Qt::black);
-        // The centre may hold the theme's own card: its label must still lose the theme word.
+        // The centre may hold the remembered card already: no card changes,
+        // only the theme word goes from its label.
         if (m_edits[5]->text() == m_themeMemory)
-            slotChanged(5);
-        m_edits[5]->setText(m_themeMemory);
+            refreshLabel(5);
+        else
+            m_edits[5]->setText(m_themeMemory);
         return;
     }
     const NineTheme &theme = NineThemes[item];

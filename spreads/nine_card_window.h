@@ -2,6 +2,7 @@
 
 #include "app/spread_window.h"
 #include "spreads/nine_card_spread.h"
+#include "widgets/card_picture_label.h"
 
 #include <array>
 
@@ -41,7 +42,7 @@ public:
     int labelMode() const;
     void setLabelMode(int mode);
 
-    std::array<QLabel *, 10> Image{};
+    std::array<CardPictureLabel *, 10> Image{};
     std::array<QLabel *, 10> Label{};
     QLabel *lbUitkomst = nullptr;
     QPushButton *btWissen = nullptr;
@@ -73,6 +74,8 @@ private:
     void createColumn();
 
     void slotChanged(int slot);
+    // The slot's label by the label mode, with a fresh keyword draw.
+    void refreshLabel(int slot);
     void recount();
     CardNumber card(int slot) const { return m_cards[slot]; }
     NineTexts texts() const;

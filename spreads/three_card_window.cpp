@@ -4,7 +4,6 @@
 #include "app/shared_state.h"
 #include "app/text_file.h"
 #include "app/window_set.h"
-#include "catalogue/card_picture.h"
 #include "catalogue/card_slots.h"
 #include "catalogue/counting.h"
 #include "combos/combination_window.h"
@@ -41,16 +40,6 @@ constexpr int CaptureRightMargin = 110;
 constexpr std::array<int, 4> SlotLefts = {0, 8, 114, 220};
 constexpr int PictureTop = 30;
 
-void makeRedBold(QPushButton *button)
-{
-    QFont bold = button->font();
-    bold.setBold(true);
-    button->setFont(bold);
-    QPalette red = button->palette();
-    red.setColor(QPalette::ButtonText, Qt::red);
-    button->setPalette(red);
-}
-
 } // namespace
 
 TForm4::TForm4(QWidget *parent)
@@ -79,7 +68,7 @@ void TForm4::createControls()
     btWis3 =
         MakeButton(this, "btWis3", QStringLiteral("X"), {2, 4, 20, 21}, QStringLiteral("Wis alle kaarten"));
     btWis3->setFlat(true);
-    makeRedBold(btWis3);
+    SetBoldTextColor(btWis3, Qt::red);
     connect(btWis3, &QPushButton::clicked, this, &TForm4::btWis3Click);
 
     for (int i = 1; i <= 3; ++i) {
@@ -90,10 +79,9 @@ void TForm4::createControls()
         connect(edit, &QLineEdit::textChanged, this, [this, i] { EditChange(i); });
         m_edits[i] = edit;
 
-        auto *picture = new QLabel(this);
+        auto *picture = new CardPictureLabel(this);
         picture->setObjectName(QStringLiteral("Image%1").arg(i));
         picture->setGeometry(left, PictureTop, 98, 148);
-        picture->setAlignment(Qt::AlignCenter);
         Image[i] = picture;
 
         auto *label = new QLabel(QStringLiteral("---"), this);
@@ -159,7 +147,7 @@ void TForm4::createControls()
     connect(btOpen, &QPushButton::clicked, this, &TForm4::btOpenClick);
     btGo5 = MakeButton(this, "btGo5", QStringLiteral(">>5"), {column, 169, 60, 22},
                        QStringLiteral("Ga naar Lijn v 5 met 5 basiskaarten uit scherm 1"));
-    makeRedBold(btGo5);
+    SetBoldTextColor(btGo5, Qt::red);
     connect(btGo5, &QPushButton::clicked, this, &TForm4::btGo5Click);
     btScreen = MakeButton(this, "btScreen", QStringLiteral("*"), {437, 196, 20, 18},
                           QStringLiteral("Kopieer Plaatjes naar Klembord"));
@@ -212,13 +200,7 @@ void TForm4::EditChange(int i)
 
 void TForm4::showPicture(int i)
 {
-    const CardNumber card = ReadCardEntryText(Edit(i)->text()).card;
-    const QPixmap pixmap = LoadCardPicture(card);
-    if (pixmap.isNull())
-        Image[i]->clear();
-    else
-        Image[i]->setPixmap(pixmap.scaled(Image[i]->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
-    Image[i]->setAccessibleName(CardPictureName(card));
+    Image[i]->setCard(ReadCardEntryText(Edit(i)->text()).card);
 }
 
 void TForm4::Recount()

@@ -2,6 +2,7 @@
 
 #include "app/spread_window.h"
 #include "spreads/three_card_spread.h"
+#include "widgets/card_picture_label.h"
 
 #include <array>
 
@@ -48,7 +49,7 @@ public:
     ThreeSlots ThreeCards{};
     CardNumber ThreeResult = 36;
 
-    std::array<QLabel *, 4> Image{};
+    std::array<CardPictureLabel *, 4> Image{};
     std::array<QLabel *, 4> Label{};
     QLabel *lbUitkomst = nullptr;
     QGroupBox *Labels = nullptr;

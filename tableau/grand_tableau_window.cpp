@@ -5,7 +5,6 @@
 #include "app/platform.h"
 #include "app/text_file.h"
 #include "app/window_set.h"
-#include "catalogue/card_picture.h"
 #include "combos/combination_window.h"
 #include "tableau/tableau_list_window.h"
 #include "tableau/techniques_window.h"
@@ -162,15 +161,14 @@ void TForm7::createPositions()
     for (int p = 1; p <= TableauPositions; ++p) {
         const int left = panelLeft(columnOf(p)) + 3;
         const int top = pictureTop(rowOf(p));
-        auto *picture = new QLabel(this);
+        auto *picture = new CardPictureLabel(this);
         picture->setObjectName(QStringLiteral("Image%1").arg(p));
         picture->setGeometry(left, top, PictureWidth, PictureHeight);
-        picture->setAlignment(Qt::AlignCenter);
+        // Room for the focus frame.
+        picture->setInset(2);
         picture->setCursor(Qt::WhatsThisCursor);
         // Reachable by Tab and placed with Space or Enter, as by a click.
         picture->setFocusPolicy(Qt::TabFocus);
-        picture->setAccessibleName(CardPictureName(0));
-        picture->setStyleSheet(QStringLiteral("QLabel:focus { border: 2px dotted black; }"));
         picture->installEventFilter(this);
         Plaatje[p] = picture;
 
@@ -244,6 +242,16 @@ void TForm7::createControls()
                    QStringLiteral("Lees het tableau voor een significator"));
     btTechnieken->setAccessibleName(btTechnieken->text());
     connect(btTechnieken, &QPushButton::clicked, this, [this] { Technieken->ShowBeside(); });
+
+    // Reading order: the grid row by row; the bottom row holds the click
+    // modes, the last four positions and the buttons, then the rest follows.
+    QList<QWidget *> order(Plaatje.begin() + 1, Plaatje.begin() + 33);
+    order.append({rbPlaats, rbConnectie});
+    order.append(QList<QWidget *>(Plaatje.begin() + 33, Plaatje.end()));
+    order.append(
+        {btRandommie, btWis, btCon, btOpenGT, btBewGT, btHlp, btTechnieken, cbThema, cbHuiz, btSluitprog});
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
 }
 
 void TForm7::setBackground(const QColor &color)
@@ -263,18 +271,6 @@ void TForm7::setPlacingMode(bool placing)
     (placing ? rbPlaats : rbConnectie)->setChecked(true);
 }
 
-void TForm7::showPicture(int p)
-{
-    QLabel *picture = Plaatje[p];
-    if (m_pictures[p].isNull()) {
-        picture->clear();
-        return;
-    }
-    // Room for the focus frame.
-    picture->setPixmap(
-        m_pictures[p].scaled(picture->size() - QSize(4, 4), Qt::KeepAspectRatio, Qt::SmoothTransformation));
-}
-
 void TForm7::setHint(int p, const QString &hint)
 {
     m_hints[p] = hint;
@@ -283,21 +279,21 @@ void TForm7::setHint(int p, const QString &hint)
         Plaatje[p]->setToolTip(shownHint(hint));
 }
 
-void TForm7::setPosition(int p, CardNumber card, const QString &text, const QPixmap &picture,
-                         const QString &hint)
+void TForm7::setPosition(int p, CardNumber card, const QString &text, bool picture, const QString &hint)
 {
     TableauCards[p] = card;
     TableauTexts[p] = text;
-    m_pictures[p] = picture;
-    showPicture(p);
-    Plaatje[p]->setAccessibleName(CardPictureName(card));
+    if (picture)
+        Plaatje[p]->setCard(card);
+    else
+        Plaatje[p]->clearCard();
     setHint(p, hint);
     emit layoutChanged();
 }
 
 void TForm7::emptyPosition(int p)
 {
-    setPosition(p, 0, QString(), QPixmap(), PositionHint(p, 0, HintForm::Placed));
+    setPosition(p, 0, QString(), false, PositionHint(p, 0, HintForm::Placed));
 }
 
 void TForm7::EmptyPositions()
@@ -344,8 +340,7 @@ void TForm7::PlaceCards(int p)
         if (*number < 1 || *number > CardCount)
             continue;
         const CardNumber card = CardNumber(*number);
-        setPosition(q, card, TwoDigitNumber(card), LoadCardPicture(card),
-                    PositionHint(q, card, HintForm::Placed));
+        setPosition(q, card, TwoDigitNumber(card), true, PositionHint(q, card, HintForm::Placed));
         PlacePosition = q + 1;
     }
 }
@@ -391,11 +386,10 @@ void TForm7::ApplyTableauLine(const QString &line)
         const TableauField &field = read.fields[p];
         switch (field.kind) {
         case TableauField::Kind::Card:
-            setPosition(p, field.card, field.text, LoadCardPicture(field.card),
-                        PositionHint(p, field.card, HintForm::FromLine));
+            setPosition(p, field.card, field.text, true, PositionHint(p, field.card, HintForm::FromLine));
             break;
         case TableauField::Kind::Zero:
-            setPosition(p, 0, field.text, LoadCardPicture(0), PositionHint(p, 0, HintForm::FromLine));
+            setPosition(p, 0, field.text, true, PositionHint(p, 0, HintForm::FromLine));
             break;
         case TableauField::Kind::NoCard:
             emptyPosition(p);
@@ -470,10 +464,8 @@ void TForm7::btOpenGTClick()
 
 void TForm7::setPictureHeight(int height)
 {
-    for (int p = 1; p <= TableauPositions; ++p) {
+    for (int p = 1; p <= TableauPositions; ++p)
         Plaatje[p]->resize(PictureWidth, height);
-        showPicture(p);
-    }
 }
 
 void TForm7::showLabels(bool houses)

@@ -2,8 +2,7 @@
 
 #include "app/spread_window.h"
 #include "tableau/tableau_line.h"
-
-#include <QPixmap>
+#include "widgets/card_picture_label.h"
 
 #include <array>
 
@@ -57,7 +56,7 @@ public:
     // saved as; empty when it was changed since or never saved.
     QString LayoutDate() const;
 
-    std::array<QLabel *, TableauPositions + 1> Plaatje{};
+    std::array<CardPictureLabel *, TableauPositions + 1> Plaatje{};
     std::array<QLabel *, TableauPositions + 1> Themaas{};
     std::array<TGradientPanel *, TableauPositions + 1> Kleuren{};
 
@@ -95,10 +94,9 @@ protected:
 private:
     void createPositions();
     void createControls();
-    void setPosition(int p, CardNumber card, const QString &text, const QPixmap &picture,
-                     const QString &hint);
+    // With picture false the position shows nothing, whatever its card.
+    void setPosition(int p, CardNumber card, const QString &text, bool picture, const QString &hint);
     void emptyPosition(int p);
-    void showPicture(int p);
     void setHint(int p, const QString &hint);
     void setPictureHeight(int height);
     void showLabels(bool houses);
@@ -108,7 +106,6 @@ private:
     void setBackground(const QColor &color);
     void showPanel(int p, const QColor &color);
 
-    std::array<QPixmap, TableauPositions + 1> m_pictures;
     std::array<QString, TableauPositions + 1> m_hints;
     QButtonGroup *m_clickModes = nullptr;
     // The line last opened or saved, for LayoutDate.

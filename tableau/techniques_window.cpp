@@ -261,7 +261,7 @@ void TTechnieken::createControls()
     lbSignificator = new QLabel(QStringLiteral("&Significator:"), this);
     lbSignificator->setObjectName(QStringLiteral("lbSignificator"));
     cbSignificator = MakeCardPicker(this, QStringLiteral("cbSignificator"));
-    cbSignificator->setAccessibleName(QStringLiteral("Significator"));
+    SetComboName(cbSignificator, QStringLiteral("Significator"));
     cbSignificator->setCurrentIndex(m_significator - 1);
     cbSignificator->setMinimumWidth(150);
     lbSignificator->setBuddy(cbSignificator);

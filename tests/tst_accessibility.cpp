@@ -21,9 +21,12 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QButtonGroup>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -36,6 +39,10 @@ class tst_Accessibility : public QObject
 private slots:
     void everyControlHasAName();
     void pictureNamesFollowTheCards();
+    void namesAsHeard_data();
+    void namesAsHeard();
+    void tabFollowsReadingOrder_data();
+    void tabFollowsReadingOrder();
 };
 
 namespace {
@@ -92,6 +99,113 @@ QString Describe(const QWidget *window, const QWidget *widget)
     return window->objectName() + u':' + path;
 }
 
+// Every window, by its object name; a new window joins with a row. A key
+// pressed once the window is shown brings out controls that start hidden.
+void addWindowRows()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<int>("key");
+    QTest::newRow("main") << "Form1" << 0;
+    QTest::newRow("saved list") << "Verleden" << 0;
+    QTest::newRow("help") << "HelpInfo" << 0;
+    QTest::newRow("line of five") << "Form2" << 0;
+    QTest::newRow("line of five with extra cards") << "Form2" << int(Qt::Key_Shift);
+    QTest::newRow("nine cards") << "Form3" << 0;
+    QTest::newRow("three cards") << "Form4" << 0;
+    QTest::newRow("analysis") << "AnalyseBox" << 0;
+    QTest::newRow("edit") << "Bewerk" << 0;
+    QTest::newRow("selection") << "Selectie" << 0;
+    QTest::newRow("combinations") << "Form5" << 0;
+    QTest::newRow("five themes") << "Form6" << 0;
+    QTest::newRow("grand tableau") << "Form7" << 0;
+    QTest::newRow("tableau list") << "Form8" << 0;
+    QTest::newRow("techniques") << "Technieken" << 0;
+    QTest::newRow("chance") << "KansAnalyse" << 0;
+    QTest::newRow("practice") << "Oefenen" << 0;
+}
+
+// Shows the window of the row, active, as a user opens it.
+QWidget *showRowWindow()
+{
+    QFETCH(QString, window);
+    QFETCH(int, key);
+    QWidget *shown = nullptr;
+    // Made on first use.
+    Windows().Form1->Oefenen();
+    for (QWidget *top : QApplication::topLevelWidgets())
+        if (top->objectName() == window)
+            shown = top;
+    if (!shown)
+        return nullptr;
+    shown->show();
+    shown->raise();
+    shown->activateWindow();
+    if (!QTest::qWaitForWindowActive(shown))
+        return nullptr;
+    if (key)
+        QTest::keyClick(shown->focusWidget() ? shown->focusWidget() : shown, Qt::Key(key));
+    return shown;
+}
+
+// What a screen reader hears of every control it can land on, and of the
+// parts of a combo box (its list and its text field), which it reads out
+// on their own.
+void collectUnheard(QAccessibleInterface *face, const QString &path, QStringList &unheard)
+{
+    const bool combo = face->role() == QAccessible::ComboBox;
+    for (int i = 0; i < face->childCount(); ++i) {
+        QAccessibleInterface *child = face->child(i);
+        if (!child)
+            continue;
+        const QString name = child->text(QAccessible::Name);
+        const QString where = path + u'/' + (child->object() ? child->object()->objectName() : QString()) +
+                              u'[' + QString::number(child->role(), 16) + u']';
+        const bool letters =
+            std::any_of(name.begin(), name.end(), [](QChar c) { return c.isLetterOrNumber(); });
+        if ((combo || child->state().focusable) && !letters)
+            unheard << where + QStringLiteral(" \"%1\"").arg(name);
+        // Rows of a list are named by their text.
+        const QAccessible::Role role = child->role();
+        if (role != QAccessible::List && role != QAccessible::Table && role != QAccessible::Tree)
+            collectUnheard(child, where, unheard);
+    }
+}
+
+// Radio buttons of one group are one stop: Tab lands on the checked one.
+const QObject *stopOf(const QWidget *widget)
+{
+    if (const auto *radio = qobject_cast<const QRadioButton *>(widget))
+        if (radio->group())
+            return radio->group();
+    return widget;
+}
+
+// Where a stop stands: a group of radio buttons in a box where its box does.
+QPoint placeOf(const QWidget *window, const QWidget *widget)
+{
+    if (qobject_cast<const QRadioButton *>(widget) && qobject_cast<const QGroupBox *>(widget->parentWidget()))
+        widget = widget->parentWidget();
+    return widget->mapTo(window, QPoint());
+}
+
+// Reading order: down the window row by row, left to right in a row; tops
+// within a few pixels stand in one row.
+bool readsBefore(const QWidget *window, const QWidget *a, const QWidget *b)
+{
+    constexpr int RowTolerance = 10;
+    const QPoint p = placeOf(window, a);
+    const QPoint q = placeOf(window, b);
+    if (std::abs(p.y() - q.y()) <= RowTolerance)
+        return p.x() < q.x();
+    return p.y() < q.y();
+}
+
+bool TakesTab(const QWidget *window, const QWidget *widget)
+{
+    return widget->window() == window && (widget->focusPolicy() & Qt::TabFocus) && widget->isVisible() &&
+           widget->isEnabled() && !widget->focusProxy();
+}
+
 } // namespace
 
 void tst_Accessibility::everyControlHasAName()
@@ -142,6 +256,80 @@ void tst_Accessibility::pictureNamesFollowTheCards()
     QCOMPARE(line->Image[2]->accessibleName(), CardTitle(21));
     line->Edit(2)->clear();
     QCOMPARE(line->Image[2]->accessibleName(), QStringLiteral("Geen kaart"));
+}
+
+void tst_Accessibility::namesAsHeard_data()
+{
+    addWindowRows();
+}
+
+void tst_Accessibility::namesAsHeard()
+{
+    ProgramFixture program;
+    QWidget *window = showRowWindow();
+    QVERIFY(window);
+    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(window);
+    QVERIFY(face);
+    QStringList unheard;
+    collectUnheard(face, window->objectName(), unheard);
+    QVERIFY2(unheard.isEmpty(),
+             qPrintable(QStringLiteral("heard without a name:\n  ") + unheard.join(u"\n  ")));
+}
+
+void tst_Accessibility::tabFollowsReadingOrder_data()
+{
+    addWindowRows();
+}
+
+void tst_Accessibility::tabFollowsReadingOrder()
+{
+    ProgramFixture program;
+    QWidget *window = showRowWindow();
+    QVERIFY(window);
+    QList<const QWidget *> stops;
+    for (const QWidget *widget : window->findChildren<QWidget *>())
+        if (TakesTab(window, widget))
+            stops.append(widget);
+    if (stops.isEmpty())
+        return; // A window only read, with no control to land on.
+    QWidget *start = QApplication::focusWidget();
+    if (!start || start->window() != window) {
+        QTest::keyClick(window, Qt::Key_Tab);
+        start = QApplication::focusWidget();
+    }
+    QVERIFY(start && start->window() == window);
+    // Round the chain once with Tab, as a keyboard user does.
+    QList<QWidget *> chain = {start};
+    for (int step = 0; step < 200; ++step) {
+        QWidget *at = QApplication::focusWidget();
+        QTest::keyClick(at, Qt::Key_Tab);
+        QWidget *next = QApplication::focusWidget();
+        QVERIFY2(next && next != at, qPrintable(QStringLiteral("Tab stays in ") + Describe(window, at)));
+        if (next == start)
+            break;
+        QVERIFY2(!chain.contains(next),
+                 qPrintable(QStringLiteral("Tab comes back to ") + Describe(window, next)));
+        chain.append(next);
+    }
+    QCOMPARE(QApplication::focusWidget(), start);
+    // The round starts with the first stop in reading order.
+    const auto first = std::min_element(
+        chain.begin(), chain.end(), [window](QWidget *a, QWidget *b) { return readsBefore(window, a, b); });
+    std::rotate(chain.begin(), first, chain.end());
+    QStringList outOfOrder;
+    for (qsizetype i = 1; i < chain.size(); ++i)
+        if (!readsBefore(window, chain[i - 1], chain[i]))
+            outOfOrder << Describe(window, chain[i - 1]) + QStringLiteral(" before ") +
+                              Describe(window, chain[i]);
+    QVERIFY2(outOfOrder.isEmpty(), qPrintable(outOfOrder.join(QStringLiteral(", "))));
+    QStringList missed;
+    QSet<const QObject *> reached;
+    for (const QWidget *stop : std::as_const(chain))
+        reached.insert(stopOf(stop));
+    for (const QWidget *widget : std::as_const(stops))
+        if (!reached.contains(stopOf(widget)))
+            missed << Describe(window, widget);
+    QVERIFY2(missed.isEmpty(), qPrintable(QStringLiteral("not reached by Tab: ") + missed.join(u", ")));
 }
 
 QTEST_MAIN(tst_Accessibility)

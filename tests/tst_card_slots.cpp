@@ -1,21 +1,11 @@
 #include "catalogue/card_slots.h"
+#include "tests/support/seeded_random.h"
 
 #include <QTest>
 
 #include <random>
 
 using namespace tessaly;
-
-namespace {
-
-class SeededRandom : public RandomSource
-{
-public:
-    int below(int n) override { return std::uniform_int_distribution<int>(0, n - 1)(engine); }
-    std::mt19937 engine{2026};
-};
-
-} // namespace
 
 class tst_CardSlots : public QObject
 {
@@ -58,7 +48,7 @@ void tst_CardSlots::readEntry()
 
 void tst_CardSlots::redrawGivesOwnKeywordsUniformly()
 {
-    SeededRandom random;
+    SeededRandom random(2026);
     KeywordChoice current;
     constexpr int Draws = 13000;
     QHash<QString, int> seenForCard1;

@@ -4,6 +4,7 @@
 #include "catalogue/catalogue.h"
 #include "combos/combination_window.h"
 #include "program_fixture.h"
+#include "spreads/three_card_window.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -35,6 +36,7 @@ private slots:
     void pickedCardsFillFieldClickedLast();
     void pairButtons_data();
     void pairButtons();
+    void escapeAfterPairButtonClosesOnlyThisWindow();
 
 private:
     TForm5 *form() const { return Windows().Form5; }
@@ -308,6 +310,26 @@ void tst_CombinationWindow::pairButtons()
     QCOMPARE(Shared().CurrentPairKey, key);
     QCOMPARE(m_platform->messages, messages);
     QCOMPARE(form()->Memo->toPlainText().isEmpty(), !shown);
+}
+
+// The user goes on in the spread window, presses "." again and then Esc:
+// where no window manager hands the combination window the keyboard, Esc
+// would reach the spread window and end the program.
+void tst_CombinationWindow::escapeAfterPairButtonClosesOnlyThisWindow()
+{
+    TForm4 *three = Windows().Form4;
+    three->show();
+    three->Edit(1)->setText(QStringLiteral("5"));
+    three->Edit(2)->setText(QStringLiteral("16"));
+    QTest::mouseClick(three->btCom1, Qt::LeftButton);
+    QVERIFY(form()->isVisible());
+    three->activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), three);
+    QTest::mouseClick(three->btCom1, Qt::LeftButton);
+    QTRY_COMPARE(QApplication::activeWindow(), form());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QVERIFY(!form()->isVisible());
+    QVERIFY(three->isVisible());
 }
 
 QTEST_MAIN(tst_CombinationWindow)

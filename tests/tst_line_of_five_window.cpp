@@ -27,6 +27,22 @@ using namespace tessaly;
 
 namespace {
 
+// The keys a control is handed, after the window has seen them.
+class ReceivedKeys : public QObject
+{
+public:
+    explicit ReceivedKeys(QObject *control) { control->installEventFilter(this); }
+    QList<int> keys;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress)
+            keys.append(static_cast<QKeyEvent *>(event)->key());
+        return false;
+    }
+};
+
 bool isKeywordOf(const QString &text, CardNumber card)
 {
     for (int k = 1; k <= KeywordsPerCard; ++k)
@@ -69,6 +85,8 @@ private slots:
     void arrowKeys();
     void keys();
     void deleteWhileTypingEmptiesLine();
+    void windowKeysAlsoReachTheField_data();
+    void windowKeysAlsoReachTheField();
     void enterPressesFocusedButton();
     void themesWindow();
     void mainToThreeToLine();
@@ -589,6 +607,43 @@ void tst_LineOfFiveWindow::deleteWhileTypingEmptiesLine()
     setLine({1, 2, 3, 4, 5});
     line()->btWisit->click();
     QCOMPARE(texts(), QStringList({"", "", "", "", ""}));
+}
+
+void tst_LineOfFiveWindow::windowKeysAlsoReachTheField_data()
+{
+    QTest::addColumn<int>("slot");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("caretBefore");
+    QTest::addColumn<QString>("textAfter");
+    QTest::addColumn<int>("caretAfter");
+    QTest::addColumn<bool>("expandedAfter");
+    // An empty line and a typed extra card: emptying the line changes no
+    // field, so what the field itself does with the key shows.
+    QTest::newRow("Delete deletes in an extra card") << 7 << int(Qt::Key_Delete) << 0 << "5" << 0 << true;
+    QTest::newRow("End moves the caret") << 7 << int(Qt::Key_End) << 0 << "15" << 2 << true;
+    QTest::newRow("Home moves the caret") << 7 << int(Qt::Key_Home) << 2 << "15" << 0 << true;
+    QTest::newRow("Shift toggles once") << 2 << int(Qt::Key_Shift) << 0 << "" << 0 << false;
+}
+
+void tst_LineOfFiveWindow::windowKeysAlsoReachTheField()
+{
+    QFETCH(int, slot);
+    QFETCH(int, key);
+    QFETCH(int, caretBefore);
+    QFETCH(QString, textAfter);
+    QFETCH(int, caretAfter);
+    QFETCH(bool, expandedAfter);
+    openLine({1, 2, 3, 4, 5}, true);
+    line()->btWisit->click();
+    edit(7)->setText(QStringLiteral("15"));
+    edit(slot)->setFocus();
+    edit(slot)->setCursorPosition(caretBefore);
+    const ReceivedKeys received(edit(slot));
+    QTest::keyClick(edit(slot), Qt::Key(key));
+    QCOMPARE(received.keys, QList<int>{key});
+    QCOMPARE(edit(slot)->text(), textAfter);
+    QCOMPARE(edit(slot)->cursorPosition(), caretAfter);
+    QCOMPARE(Shared().LineExpanded, expandedAfter);
 }
 
 void tst_LineOfFiveWindow::enterPressesFocusedButton()

@@ -45,6 +45,7 @@ private slots:
     void copyPictureLeavesOutTheColumn();
     void saveWritesPaddedFields();
     void savedSpreadIsNotSavedTwice();
+    void themeCardBackToNoneKeepsSpreadSaved();
     void pictureClicksFillPairInTurn();
     void fromLineOfFive_data();
     void fromLineOfFive();
@@ -422,6 +423,29 @@ void tst_NineCardWindow::savedSpreadIsNotSavedTwice()
     // Home carries the save to the main window.
     QTest::mouseClick(nine()->btHome, Qt::LeftButton);
     QVERIFY(Shared().SpreadSaved);
+}
+
+void tst_NineCardWindow::themeCardBackToNoneKeepsSpreadSaved()
+{
+    showFromMain();
+    fill({1, 2, 3, 4, 5, 6, 7, 8, 9});
+    m_platform->inputAnswers = {QStringLiteral("9-Kaart")};
+    QTest::mouseClick(nine()->btBewaar, Qt::LeftButton);
+    QCOMPARE(m_program->lines(ListFile).size(), 1);
+    // " Thema Kaart" chosen again from the open list: the centre keeps its card.
+    nine()->cbThema->setFocus();
+    nine()->cbThema->showPopup();
+    QTest::keyClick(nine()->cbThema->view(), Qt::Key_Return);
+    QCOMPARE(nine()->cbThema->currentIndex(), 0);
+    QCOMPARE(edit(5)->text(), QStringLiteral("5"));
+    // The label loses the theme word and shows a keyword of the centre card.
+    bool keyword = false;
+    for (int k = 1; k <= KeywordsPerCard; ++k)
+        keyword = keyword || nine()->Label[5]->text() == CardKeyword(5, k);
+    QVERIFY(keyword);
+    QTest::mouseClick(nine()->btBewaar, Qt::LeftButton);
+    QCOMPARE(m_platform->messages, QStringList{QStringLiteral("   Legging is al Bewaard!")});
+    QCOMPARE(m_program->lines(ListFile).size(), 1);
 }
 
 void tst_NineCardWindow::pictureClicksFillPairInTurn()

@@ -22,6 +22,8 @@ private slots:
     void remarkSplit_data();
     void remarkSplit();
     void lastEqualLineWins();
+    void sortedUniqueIgnoringCase_data();
+    void sortedUniqueIgnoringCase();
     void kindFilter();
     void searchIsCaseSensitive();
     void duplicateExample_data();
@@ -270,6 +272,28 @@ void tst_SavedList::indexedDuplicatesAgreeWithLiteralRule()
     const QStringList indexed = FindDuplicateTriples(journal);
     QVERIFY(!indexed.isEmpty());
     QCOMPARE(indexed, LiteralDuplicateTriples(journal));
+}
+
+void tst_SavedList::sortedUniqueIgnoringCase_data()
+{
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<QStringList>("sorted");
+    QTest::newRow("case does not order") << QStringList{"b", "A", "c"} << QStringList{"A", "b", "c"};
+    QTest::newRow("the lowest of a case group stays")
+        << QStringList{"abc", "ABC", "Abc"} << QStringList{"ABC"};
+    QTest::newRow("accents fold too")
+        << QStringList{"\u00e9t\u00e9", "\u00c9t\u00e9", "Eten"} << QStringList{"Eten", "\u00c9t\u00e9"};
+    QTest::newRow("punctuation before letters")
+        << QStringList{"ab", "a.b", "A-b", "a b"} << QStringList{"a b", "A-b", "a.b", "ab"};
+    QTest::newRow("longer after its start")
+        << QStringList{"Ruiter 2", "ruiter"} << QStringList{"ruiter", "Ruiter 2"};
+}
+
+void tst_SavedList::sortedUniqueIgnoringCase()
+{
+    QFETCH(QStringList, texts);
+    QFETCH(QStringList, sorted);
+    QCOMPARE(SortedUniqueIgnoringCase(texts), sorted);
 }
 
 QTEST_APPLESS_MAIN(tst_SavedList)

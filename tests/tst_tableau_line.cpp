@@ -1,4 +1,5 @@
 #include "tableau/tableau_line.h"
+#include "tests/support/seeded_random.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -11,19 +12,6 @@ using namespace tessaly;
 namespace {
 
 using Kind = TableauField::Kind;
-
-class SeededRandom : public RandomSource
-{
-public:
-    explicit SeededRandom(quint32 seed)
-        : m_engine(seed)
-    {
-    }
-    int below(int n) override { return std::uniform_int_distribution<int>(0, n - 1)(m_engine); }
-
-private:
-    std::mt19937 m_engine;
-};
 
 // Draws that always take the last remaining card, so the order is known.
 class LastPick : public RandomSource

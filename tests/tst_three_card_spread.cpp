@@ -1,4 +1,5 @@
 #include "spreads/three_card_spread.h"
+#include "tests/support/seeded_random.h"
 
 #include <QSet>
 #include <QTest>
@@ -8,19 +9,6 @@
 using namespace tessaly;
 
 namespace {
-
-class SeededRandom : public RandomSource
-{
-public:
-    explicit SeededRandom(quint32 seed)
-        : m_engine(seed)
-    {
-    }
-    int below(int n) override { return std::uniform_int_distribution<int>(0, n - 1)(m_engine); }
-
-private:
-    std::mt19937 m_engine;
-};
 
 // Gives the listed cards in turn.
 class ListedCards : public RandomSource

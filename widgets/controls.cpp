@@ -1,8 +1,11 @@
 #include "widgets/controls.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -97,6 +100,14 @@ QPoint PlaceBeside(const QWidget *window, const QWidget *anchor, int gap)
         }
     }
     return best;
+}
+
+void SetComboName(QComboBox *box, const QString &name)
+{
+    box->setAccessibleName(name);
+    if (QLineEdit *field = box->lineEdit())
+        field->setAccessibleName(name);
+    box->view()->setAccessibleName(name);
 }
 
 } // namespace tessaly

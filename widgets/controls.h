@@ -8,6 +8,7 @@
 #include <functional>
 
 class QButtonGroup;
+class QComboBox;
 class QColor;
 class QGroupBox;
 class QPoint;
@@ -41,6 +42,11 @@ QButtonGroup *MakeLabelModes(QGroupBox *box, const QStringList &captions, const 
 
 // Where window stands beside anchor (right, left, below or above it, gap
 // pixels away) on anchor's screen; on a small screen, where it covers least.
+// Names a combo box as a screen reader hears it: on Linux an editable box
+// is announced by its text and the field and list inside it by their own
+// names, so all three carry the name.
+void SetComboName(QComboBox *box, const QString &name);
+
 QPoint PlaceBeside(const QWidget *window, const QWidget *anchor, int gap);
 
 } // namespace tessaly

@@ -2,7 +2,10 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QWidget>
+
+#include <utility>
 
 namespace tessaly {
 
@@ -22,13 +25,25 @@ KeyPreview::~KeyPreview()
 
 bool KeyPreview::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType() || event == m_passing)
         return false;
-    // A key that a control ignores travels on to its parents and passes here
-    // again; handlers act only on keys they consume, so that is harmless.
     if (static_cast<QWidget *>(watched)->window() != m_window)
         return false;
-    return m_handler(static_cast<QKeyEvent *>(event));
+    const QPointer<QObject> control = watched;
+    if (m_handler(static_cast<QKeyEvent *>(event)))
+        return true;
+    if (!control)
+        return true;
+    if (watched == m_window)
+        return false;
+    // A key the control ignores travels on to its parents and would come by
+    // here again: deliver it from here, through the same notify (which keeps
+    // it spontaneous), and stop the outer delivery.
+    QEvent *outer = std::exchange(m_passing, event);
+    qApp->notify(watched, event);
+    m_passing = outer;
+    event->accept();
+    return true;
 }
 
 } // namespace tessaly
