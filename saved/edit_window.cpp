@@ -194,7 +194,7 @@ void TBewerk::EditWholeLine()
 
 bool TBewerk::stillTheFile()
 {
-    const LineFile &journal = Windows().Verleden->journal();
+    LineFile &journal = Windows().Verleden->journal();
     if (journal.unchanged() && journal.generation() == m_shown)
         return true;
     // Written meanwhile (a save, another program): writing these rows back
@@ -215,17 +215,19 @@ void TBewerk::RestoreBackup()
         platform.message(QStringLiteral("Backup niet gevonden."));
         return;
     }
+    // Entries written meanwhile by another program were never seen here.
+    if (!stillTheFile())
+        return;
     QString error;
     const std::optional<QStringList> backup = ReadLines(ListBackup, &error);
+    LineFile &journal = Windows().Verleden->journal();
     BusyCursor busy;
-    if (!backup || !WriteLines(ListFile, *backup, &error)) {
+    if (!backup || !journal.rewrite(*backup, &error)) {
         platform.message(error);
         return;
     }
-    // The held journal reads the restored file when next asked.
+    m_shown = journal.generation();
     m_model->setStringList(*backup);
-    if (const std::optional<QStringList> lines = ReadJournal())
-        m_shown = Windows().Verleden->journal().generation();
     selectRow(m_model->rowCount() - 1);
     showLineNumber();
 }

@@ -40,6 +40,8 @@ private slots:
     void cancelChangesNothing();
     void failedBackupChangesNothing();
     void fileChangedMeanwhileIsNotOverwritten();
+    void fileChangedInPlaceIsNotOverwritten_data();
+    void fileChangedInPlaceIsNotOverwritten();
     void restoreAfterDelete();
     void restoreQuestionAndMissingBackup();
     void closeShowsListWindow();
@@ -202,6 +204,32 @@ void tst_EditWindow::fileChangedMeanwhileIsNotOverwritten()
     QStringList expected = saved;
     expected[4] = QStringLiteral("08.dec.26 (a) / 01 02 09");
     QCOMPARE(m_program->lines(ListFile), expected);
+}
+
+void tst_EditWindow::fileChangedInPlaceIsNotOverwritten_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::newRow("whole-line edit") << "btLijn";
+    QTest::newRow("restore") << "btBack";
+}
+
+void tst_EditWindow::fileChangedInPlaceIsNotOverwritten()
+{
+    QFETCH(QString, button);
+    m_program->write(ListBackup, Journal.mid(1));
+    // A sync tool rewrites a line with the same length and sets the time
+    // back while the question is open.
+    QStringList other = Journal;
+    other[0] = QStringLiteral("08.dec.26 (z) / 01 02 03");
+    platform().whileAsking = [&] { m_program->rewriteInPlace(ListFile, other); };
+    platform().inputAnswers = {QStringLiteral("08.dec.26 (a) / 01 02 09")};
+    platform().confirmAnswers = {true};
+    edit()->findChild<QPushButton *>(button)->click();
+    QCOMPARE(platform().messages,
+             QStringList{QStringLiteral("Orvalis.txt is veranderd sinds het getoond werd. "
+                                        "Niets veranderd; de lijst is opnieuw geladen.")});
+    QCOMPARE(m_program->lines(ListFile), other);
+    QCOMPARE(edit()->rows(), other);
 }
 
 void tst_EditWindow::restoreAfterDelete()
