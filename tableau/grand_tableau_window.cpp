@@ -406,30 +406,7 @@ void TForm7::SaveTableau()
     if (!platform.confirm(QStringLiteral("Bewaren"), QStringLiteral("Tableau Bewaren?"),
                           Platform::Icon::Question))
         return;
-    QStringList lines;
-    QString error;
-    if (FileExists(TableauListFile)) {
-        const std::optional<QStringList> read = ReadLines(TableauListFile, &error);
-        if (!read) {
-            platform.message(error);
-            return;
-        }
-        lines = *read;
-    }
-    lines.append(line);
-    bool written = false;
-    {
-        BusyCursor busy;
-        written = WriteLines(TableauListFile, lines, &error);
-    }
-    if (!written) {
-        platform.message(error);
-        return;
-    }
-    // An open list must show the new line: its next delete writes what it
-    // shows, and would otherwise drop this layout again.
-    if (Windows().Form8->isVisible())
-        Windows().Form8->ReloadList();
+    Windows().Form8->AppendEntry(line);
 }
 
 void TForm7::btWisClick()

@@ -65,6 +65,9 @@ private slots:
     void deleteSeveralRows();
     void saveWhileListOpenSurvivesDelete();
     void deleteReportsWriteFailure();
+    void outsideChangeIsNotDeleted_data();
+    void outsideChangeIsNotDeleted();
+    void restoreSurvivesSaveAndDelete();
     void closeBacksUpToMainWindowAndBackupGoesAtEnd();
 
 private:
@@ -562,6 +565,66 @@ void tst_GrandTableau::deleteReportsWriteFailure()
     QVERIFY(m_platform->messages[0].contains(TableauBackupFile));
     QCOMPARE(m_program->lines(TableauListFile), QStringList{Saved});
     QCOMPARE(list()->rows(), QStringList{Saved});
+}
+
+void tst_GrandTableau::outsideChangeIsNotDeleted_data()
+{
+    QTest::addColumn<bool>("inPlace");
+    QTest::newRow("layout appended") << false;
+    QTest::newRow("rewritten in place, time set back") << true;
+}
+
+void tst_GrandTableau::outsideChangeIsNotDeleted()
+{
+    QFETCH(bool, inPlace);
+    const QStringList rows = {lineOf("01.dec.26", {1}), lineOf("02.dec.26", {2})};
+    m_program->write(TableauListFile, rows);
+    tableau()->btOpenGT->click();
+    QStringList other = rows;
+    if (inPlace) {
+        other[1] = lineOf("02.dec.26", {3});
+        m_program->rewriteInPlace(TableauListFile, other);
+    } else {
+        other.append(lineOf("03.dec.26", {3}));
+        m_program->write(TableauListFile, other);
+    }
+    list()->selectRow(0);
+    list()->btWisSel->click();
+    QCOMPARE(m_platform->messages,
+             QStringList{QStringLiteral(
+                 "GrandTabLijst.txt is intussen gewijzigd en opnieuw geladen; er is niets opgeslagen.")});
+    QCOMPARE(m_program->lines(TableauListFile), other);
+    QVERIFY(!QFileInfo::exists(TableauBackupFile));
+    QCOMPARE(list()->rows(), other);
+    // From the reloaded rows the delete goes ahead.
+    list()->selectRow(0);
+    list()->btWisSel->click();
+    QCOMPARE(m_program->lines(TableauListFile), other.mid(1));
+    QCOMPARE(m_program->lines(TableauBackupFile), other);
+}
+
+void tst_GrandTableau::restoreSurvivesSaveAndDelete()
+{
+    const QStringList rows = {lineOf("01.dec.26", {1}), lineOf("02.dec.26", {2})};
+    m_program->write(TableauListFile, rows);
+    tableau()->btOpenGT->click();
+    list()->selectRow(1);
+    list()->btWisSel->click();
+    QCOMPARE(m_program->lines(TableauListFile), rows.mid(0, 1));
+    list()->btHerstel->click();
+    QCOMPARE(list()->rows(), rows);
+    // A layout saved now joins the restored rows, in the list file as well.
+    m_platform->confirmAnswers = {true};
+    tableau()->btBewGT->click();
+    const QString saved = lineOf("08.dec.26", {});
+    QCOMPARE(m_program->lines(TableauListFile), (QStringList{rows[0], saved}));
+    QCOMPARE(list()->rows(), rows + QStringList{saved});
+    // The next delete writes the restored rows with it.
+    list()->lbxGrTab->clearSelection();
+    list()->btWisSel->click();
+    QCOMPARE(m_program->lines(TableauListFile), rows + QStringList{saved});
+    QCOMPARE(list()->rows(), rows + QStringList{saved});
+    QVERIFY(m_platform->messages.isEmpty());
 }
 
 void tst_GrandTableau::closeBacksUpToMainWindowAndBackupGoesAtEnd()
