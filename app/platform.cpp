@@ -53,6 +53,8 @@ void Platform::message(const QString &text)
 {
     QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), lineBreaks(text),
                     QMessageBox::Ok);
+    // Texts carry names from files (a computer, a remark): never markup.
+    box.setTextFormat(Qt::PlainText);
     centreOnScreen(box);
     box.exec();
 }
@@ -62,6 +64,7 @@ bool Platform::confirm(const QString &caption, const QString &text, Icon icon)
     QMessageBox box(icon == Icon::Warning ? QMessageBox::Warning : QMessageBox::Question, caption,
                     lineBreaks(text), QMessageBox::Ok | QMessageBox::Cancel);
     box.button(QMessageBox::Cancel)->setText(QStringLiteral("Annuleren"));
+    box.setTextFormat(Qt::PlainText);
     centreOnScreen(box);
     return box.exec() == QMessageBox::Ok;
 }
