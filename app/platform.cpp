@@ -74,11 +74,17 @@ std::optional<QString> Platform::input(const QString &caption, const QString &pr
     QInputDialog dialog;
     dialog.setWindowTitle(caption);
     dialog.setLabelText(lineBreaks(prompt));
+    dialog.setInputMode(QInputDialog::TextInput);
+    // A line edit cuts what is longer than its maximum: OK would then store
+    // the cut text.
+    if (auto *field = dialog.findChild<QLineEdit *>())
+        field->setMaxLength(int(std::max<qsizetype>(field->maxLength(), initial.size())));
     dialog.setTextValue(initial);
     dialog.setOkButtonText(QStringLiteral("OK"));
     dialog.setCancelButtonText(QStringLiteral("Annuleren"));
-    // Wide enough to show a whole journal line, within the screen.
-    int width = std::max(360, dialog.fontMetrics().horizontalAdvance(initial) + 80);
+    // Wide enough to show a whole journal line, within the screen; measured
+    // on what can show, as a damaged line can be megabytes long.
+    int width = std::max(360, dialog.fontMetrics().horizontalAdvance(initial.left(400)) + 80);
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         width = std::min(width, screen->availableGeometry().width() * 4 / 5);
     // The dialog takes its size from its field.

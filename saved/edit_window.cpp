@@ -9,6 +9,7 @@
 #include "saved/saved_list.h"
 #include "widgets/controls.h"
 #include "widgets/key_preview.h"
+#include "widgets/line_list_model.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -34,7 +35,7 @@ TBewerk::TBewerk(QWidget *parent)
     bold.setBold(true);
     lbReg->setFont(bold);
 
-    m_model = new QStringListModel(this);
+    m_model = new LineListModel(this);
     lbxHerstel = MakeJournalView(this, "lbxHerstel", {8, 30, 544, 340}, m_model);
     lbxHerstel->setSelectionMode(QAbstractItemView::SingleSelection);
     lbxHerstel->setAccessibleName(QStringLiteral("Regels van Orvalis.txt"));
@@ -163,6 +164,10 @@ void TBewerk::EditWholeLine()
     if (!FileExists(ListFile) || row < 0)
         return;
     Platform &platform = Platform::instance();
+    if (rows()[row].size() > Platform::LongestInput) {
+        platform.message(TooLongToEdit(rows()[row].size()));
+        return;
+    }
     if (!stillTheFile())
         return;
     LineFile &journal = Windows().Verleden->journal();

@@ -6,6 +6,7 @@
 #include "tableau/grand_tableau_window.h"
 #include "widgets/controls.h"
 #include "widgets/key_preview.h"
+#include "widgets/line_list_model.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -30,7 +31,7 @@ TForm8::TForm8(QWidget *parent)
     font.setPixelSize(12);
     setFont(font);
 
-    m_model = new QStringListModel(this);
+    m_model = new LineListModel(this);
     lbxGrTab = new QListView(this);
     lbxGrTab->setObjectName(QStringLiteral("lbxGrTab"));
     lbxGrTab->setAccessibleName(QStringLiteral("Bewaarde Grand Tableaux"));
@@ -45,8 +46,9 @@ TForm8::TForm8(QWidget *parent)
     fixed.setPixelSize(12);
     lbxGrTab->setFont(fixed);
     lbxGrTab->installEventFilter(this);
-    connect(lbxGrTab, &QListView::clicked, this,
-            [](const QModelIndex &index) { Windows().Form7->TableauLine = index.data().toString(); });
+    connect(lbxGrTab, &QListView::clicked, this, [](const QModelIndex &index) {
+        Windows().Form7->TableauLine = index.data(Qt::EditRole).toString();
+    });
     connect(lbxGrTab, &QListView::doubleClicked, this, &TForm8::OpenTableauEntry);
 
     btOpen = MakeButton(this, "btOpen", QStringLiteral("Open"), {8, 326, 70, 27},

@@ -68,6 +68,7 @@ private slots:
     void outsideChangeIsNotDeleted_data();
     void outsideChangeIsNotDeleted();
     void restoreSurvivesSaveAndDelete();
+    void longLineIsDrawnCut();
     void closeBacksUpToMainWindowAndBackupGoesAtEnd();
 
 private:
@@ -625,6 +626,23 @@ void tst_GrandTableau::restoreSurvivesSaveAndDelete()
     QCOMPARE(m_program->lines(TableauListFile), rows + QStringList{saved});
     QCOMPARE(list()->rows(), rows + QStringList{saved});
     QVERIFY(m_platform->messages.isEmpty());
+}
+
+void tst_GrandTableau::longLineIsDrawnCut()
+{
+    const QString damaged = lineOf("01.dec.26", {7}) + QString(200000, u'7');
+    m_program->write(TableauListFile, {damaged, Saved});
+    tableau()->btOpenGT->click();
+    QCOMPARE(list()->rows(), (QStringList{damaged, Saved}));
+    const QAbstractItemModel *model = list()->lbxGrTab->model();
+    QCOMPARE(model->index(0, 0).data().toString(), damaged.left(1000) + QChar(0x2026));
+    QCOMPARE(model->index(1, 0).data().toString(), Saved);
+    // What is clicked and opened is the whole line.
+    QListView *view = list()->lbxGrTab;
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(model->index(0, 0)).center());
+    QCOMPARE(tableau()->TableauLine, damaged);
+    list()->btOpen->click();
+    QCOMPARE(tableau()->TableauCards[1], 7);
 }
 
 void tst_GrandTableau::closeBacksUpToMainWindowAndBackupGoesAtEnd()

@@ -66,6 +66,7 @@ private slots:
     void markedJournal_data();
     void markedJournal();
     void longLineIsDrawnCut();
+    void remarkTooLongToEditIsRefused();
 
 private:
     TVerleden *list() const { return Windows().Verleden; }
@@ -538,6 +539,23 @@ void tst_ListWindow::longLineIsDrawnCut()
     list()->btBewerk->click();
     QCOMPARE(m_program->lines(ListFile),
              (QStringList{QStringLiteral("01.dec.26 (kort) / 01 02 03"), Journal[0]}));
+}
+
+void tst_ListWindow::remarkTooLongToEditIsRefused()
+{
+    // Offered in a one-line field it would take seconds; it stays as it is.
+    const QString damaged =
+        QStringLiteral("01.dec.26 (") + QString(300000, u'x') + QStringLiteral(") / 01 02 03");
+    m_program->write(ListFile, {damaged});
+    list()->RefreshList();
+    list()->selectRow(0);
+    list()->btBewerk->click();
+    QCOMPARE(m_program->platform().messages,
+             QStringList{
+                 QStringLiteral("Deze regel is met 300023 tekens te lang om hier te bewerken. Wis hem in de "
+                                "lijst, of bewerk Orvalis.txt in een teksteditor.")});
+    QVERIFY(m_program->platform().inputs.isEmpty());
+    QCOMPARE(m_program->lines(ListFile), QStringList{damaged});
 }
 
 QTEST_MAIN(tst_ListWindow)
