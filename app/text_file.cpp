@@ -76,9 +76,22 @@ QString changedMeanwhile(const QString &path)
     return QStringLiteral("%1 is intussen gewijzigd; er is niets opgeslagen.").arg(fileName(path));
 }
 
+// A hash of the bytes, taken a block at a time so that a file can be checked
+// without holding all of it: a buffer of megabytes costs more to allocate
+// than to read.
+constexpr qsizetype DigestBlock = 1 << 16;
+
+std::size_t foldBlock(std::size_t digest, const char *data, qsizetype size)
+{
+    return digest * 0x9E3779B97F4A7C15ull ^ qHashBits(data, std::size_t(size), 0x7e55a1);
+}
+
 std::size_t digestOf(QByteArrayView bytes)
 {
-    return qHashBits(bytes.data(), std::size_t(bytes.size()), 0x7e55a1);
+    std::size_t digest = std::size_t(bytes.size());
+    for (qsizetype at = 0; at < bytes.size(); at += DigestBlock)
+        digest = foldBlock(digest, bytes.data() + at, std::min(DigestBlock, bytes.size() - at));
+    return digest;
 }
 
 std::atomic<qint64> writableBytes{-1};
@@ -113,51 +126,92 @@ FileStamp stampOf(const struct stat &info)
 }
 #endif
 
-// The whole file. Opened without blocking and checked to be a regular file
-// before a byte is read: opening a FIFO for reading would wait for a writer.
-std::optional<QByteArray> readBytes(const QString &path, QString *error, FileStamp *stamp = nullptr)
+// Opens the file for reading without blocking, after checking that it is a
+// regular file: opening a FIFO for reading would wait for a writer.
+bool openRegular(const QString &path, QFile &file, QString *error, FileStamp *stamp = nullptr)
 {
-    QFile file;
 #ifdef Q_OS_UNIX
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         setError(error, cannotRead(path));
-        return std::nullopt;
+        return false;
     }
     struct stat info;
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         const bool regular = S_ISREG(info.st_mode);
         ::close(fd);
         setError(error, regular ? cannotRead(path) : notRegular(path));
-        return std::nullopt;
+        return false;
     }
     if (stamp)
         *stamp = stampOf(info);
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+    if (!file.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
         setError(error, cannotRead(path));
-        return std::nullopt;
+        return false;
     }
 #else
     const QFileInfo info(path);
     if (info.exists() && !info.isFile()) {
         setError(error, notRegular(path));
-        return std::nullopt;
+        return false;
     }
     if (stamp)
         *stamp = StampOf(path);
     file.setFileName(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         setError(error, cannotRead(path));
-        return std::nullopt;
+        return false;
     }
 #endif
+    return true;
+}
+
+// The whole file.
+std::optional<QByteArray> readBytes(const QString &path, QString *error, FileStamp *stamp = nullptr)
+{
+    QFile file;
+    if (!openRegular(path, file, error, stamp))
+        return std::nullopt;
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         setError(error, cannotRead(path));
         return std::nullopt;
     }
     return bytes;
+}
+
+// The digest of the file as it is now; nullopt when it can't be read.
+std::optional<std::size_t> digestOfFile(const QString &path)
+{
+    QFile file;
+    if (!openRegular(path, file, nullptr))
+        return std::nullopt;
+    std::size_t digest = std::size_t(file.size());
+    std::vector<char> block(DigestBlock);
+    qsizetype total = 0;
+    for (;;) {
+        // Whole blocks, as digestOf() takes them.
+        qsizetype filled = 0;
+        while (filled < DigestBlock) {
+            const qint64 read = file.read(block.data() + filled, DigestBlock - filled);
+            if (read < 0)
+                return std::nullopt;
+            if (read == 0)
+                break;
+            filled += read;
+        }
+        if (filled == 0)
+            break;
+        digest = foldBlock(digest, block.data(), filled);
+        total += filled;
+        if (filled < DigestBlock)
+            break;
+    }
+    // Grown or shrunk while being read: not the bytes held either way.
+    if (total != file.size())
+        return std::nullopt;
+    return digest;
 }
 
 #ifdef Q_OS_UNIX
@@ -540,8 +594,7 @@ bool LineFile::unchanged()
             return true;
         // A rewrite in place with the old size and time, done within the
         // change time's resolution, leaves the stamp as it was.
-        const std::optional<QByteArray> bytes = readBytes(m_path, nullptr);
-        if (bytes && digestOf(*bytes) == m_digest)
+        if (digestOfFile(m_path) == m_digest)
             return true;
     }
     m_loaded = false;
