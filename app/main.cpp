@@ -45,10 +45,9 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(TESSALY_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("nl.tessaly.TessalyStudie"));
     QLockFile lock(QString::fromLatin1(tessaly::DirectoryLockName));
-    if (!tessaly::LockWorkingDirectory(lock)) {
-        tessaly::ShowAlreadyOpen();
+    if (!tessaly::TakeDirectoryLock(lock))
         return 1;
-    }
+    tessaly::RemoveLeftoverTemporaryFiles();
     tessaly::StartProgram(app);
     const int result = app.exec();
     tessaly::DestroyWindows();

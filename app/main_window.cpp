@@ -420,8 +420,10 @@ void TForm1::closeEvent(QCloseEvent *event)
 void TForm1::FormClose()
 {
     // Failures are ignored: the program is ending and nothing depends on it.
-    DeleteFile(QStringLiteral("Orvalis.bak"));
-    DeleteFile(QStringLiteral("GrandTabLijst.bak"));
+    // A backup stays when a write of its list failed: then it may be the
+    // only whole copy.
+    DeleteBackupAtEnd(ListFile, ListBackup);
+    DeleteBackupAtEnd(TableauListFile, TableauBackupFile);
 }
 
 bool TForm1::FormKeyDown(QKeyEvent *event)

@@ -55,6 +55,8 @@ void Platform::message(const QString &text)
 {
     QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), lineBreaks(text),
                     QMessageBox::Ok);
+    // Texts carry names from files (a computer, a remark): never markup.
+    box.setTextFormat(Qt::PlainText);
     centreOnScreen(box);
     box.exec();
 }
@@ -64,6 +66,7 @@ bool Platform::confirm(const QString &caption, const QString &text, Icon icon)
     QMessageBox box(icon == Icon::Warning ? QMessageBox::Warning : QMessageBox::Question, caption,
                     lineBreaks(text), QMessageBox::Ok | QMessageBox::Cancel);
     box.button(QMessageBox::Cancel)->setText(QStringLiteral("Annuleren"));
+    box.setTextFormat(Qt::PlainText);
     centreOnScreen(box);
     return box.exec() == QMessageBox::Ok;
 }
@@ -73,11 +76,17 @@ std::optional<QString> Platform::input(const QString &caption, const QString &pr
     QInputDialog dialog;
     dialog.setWindowTitle(caption);
     dialog.setLabelText(lineBreaks(prompt));
+    dialog.setInputMode(QInputDialog::TextInput);
+    // A line edit cuts what is longer than its maximum: OK would then store
+    // the cut text.
+    if (auto *field = dialog.findChild<QLineEdit *>())
+        field->setMaxLength(int(std::max<qsizetype>(field->maxLength(), initial.size())));
     dialog.setTextValue(initial);
     dialog.setOkButtonText(QStringLiteral("OK"));
     dialog.setCancelButtonText(QStringLiteral("Annuleren"));
-    // Wide enough to show a whole journal line, within the screen.
-    int width = std::max(360, dialog.fontMetrics().horizontalAdvance(initial) + 80);
+    // Wide enough to show a whole journal line, within the screen; measured
+    // on what can show, as a damaged line can be megabytes long.
+    int width = std::max(360, dialog.fontMetrics().horizontalAdvance(initial.left(400)) + 80);
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         width = std::min(width, screen->availableGeometry().width() * 4 / 5);
     // The dialog takes its size from its field.

@@ -20,6 +20,9 @@ class Platform : public RandomSource
 {
 public:
     enum class Icon { Warning, Question };
+    // The longest text input() offers without a noticeable wait (a quarter
+    // of a second); only a damaged list has longer lines.
+    static constexpr int LongestInput = 250000;
 
     virtual ~Platform() = default;
 
@@ -33,6 +36,7 @@ public:
     // OK/Cancel with an icon and caption; true for OK.
     virtual bool confirm(const QString &caption, const QString &text, Icon icon);
     // One-line input; the prompt may hold a line break (CR). nullopt on Cancel.
+    // The whole initial text is offered, however long.
     virtual std::optional<QString> input(const QString &caption, const QString &prompt,
                                          const QString &initial);
 

@@ -2,12 +2,19 @@
 
 #include "catalogue/catalogue.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
+#include <QRegularExpression>
 #include <QSaveFile>
+#include <QSet>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <array>
+#include <atomic>
+#include <cerrno>
 #include <cstring>
 
 #ifdef Q_OS_UNIX
@@ -52,6 +59,59 @@ QString lineBreakIn(const QString &path)
     return QStringLiteral("Een regel voor %1 bevat een regeleinde.").arg(fileName(path));
 }
 
+QString cannotWrite(const QString &path, int error)
+{
+    if (error == ENOSPC
+#ifdef EDQUOT
+        || error == EDQUOT
+#endif
+    )
+        return QStringLiteral("Kan %1 niet schrijven: de schijf is vol. %1 is niet veranderd.")
+            .arg(fileName(path));
+    return QStringLiteral("Kan %1 niet schrijven.").arg(fileName(path));
+}
+
+QString changedMeanwhile(const QString &path)
+{
+    return QStringLiteral("%1 is intussen gewijzigd; er is niets opgeslagen.").arg(fileName(path));
+}
+
+// A hash of the bytes, taken a block at a time so that a file can be checked
+// without holding all of it: a buffer of megabytes costs more to allocate
+// than to read.
+constexpr qsizetype DigestBlock = 1 << 16;
+
+std::size_t foldBlock(std::size_t digest, const char *data, qsizetype size)
+{
+    return digest * 0x9E3779B97F4A7C15ull ^ qHashBits(data, std::size_t(size), 0x7e55a1);
+}
+
+std::size_t digestOf(QByteArrayView bytes)
+{
+    std::size_t digest = std::size_t(bytes.size());
+    for (qsizetype at = 0; at < bytes.size(); at += DigestBlock)
+        digest = foldBlock(digest, bytes.data() + at, std::min(DigestBlock, bytes.size() - at));
+    return digest;
+}
+
+std::atomic<qint64> writableBytes{-1};
+
+// Files whose last write failed, by absolute path.
+QSet<QString> &failedWrites()
+{
+    static QSet<QString> failed;
+    return failed;
+}
+
+void recordWrite(const QString &path, bool written)
+{
+    const QString key = QFileInfo(path).absoluteFilePath();
+    if (written)
+        failedWrites().remove(key);
+    else
+        failedWrites().insert(key);
+}
+
 #ifdef Q_OS_UNIX
 FileStamp stampOf(const struct stat &info)
 {
@@ -59,51 +119,60 @@ FileStamp stampOf(const struct stat &info)
     stamp.exists = true;
     stamp.size = info.st_size;
     stamp.modified = qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
+    stamp.changed = qint64(info.st_ctim.tv_sec) * 1000000000 + info.st_ctim.tv_nsec;
     stamp.device = info.st_dev;
     stamp.inode = info.st_ino;
     return stamp;
 }
 #endif
 
-// The whole file. Opened without blocking and checked to be a regular file
-// before a byte is read: opening a FIFO for reading would wait for a writer.
-std::optional<QByteArray> readBytes(const QString &path, QString *error, FileStamp *stamp = nullptr)
+// Opens the file for reading without blocking, after checking that it is a
+// regular file: opening a FIFO for reading would wait for a writer.
+bool openRegular(const QString &path, QFile &file, QString *error, FileStamp *stamp = nullptr)
 {
-    QFile file;
 #ifdef Q_OS_UNIX
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         setError(error, cannotRead(path));
-        return std::nullopt;
+        return false;
     }
     struct stat info;
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         const bool regular = S_ISREG(info.st_mode);
         ::close(fd);
         setError(error, regular ? cannotRead(path) : notRegular(path));
-        return std::nullopt;
+        return false;
     }
     if (stamp)
         *stamp = stampOf(info);
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+    if (!file.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
         setError(error, cannotRead(path));
-        return std::nullopt;
+        return false;
     }
 #else
     const QFileInfo info(path);
     if (info.exists() && !info.isFile()) {
         setError(error, notRegular(path));
-        return std::nullopt;
+        return false;
     }
     if (stamp)
         *stamp = StampOf(path);
     file.setFileName(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         setError(error, cannotRead(path));
-        return std::nullopt;
+        return false;
     }
 #endif
+    return true;
+}
+
+// The whole file.
+std::optional<QByteArray> readBytes(const QString &path, QString *error, FileStamp *stamp = nullptr)
+{
+    QFile file;
+    if (!openRegular(path, file, error, stamp))
+        return std::nullopt;
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         setError(error, cannotRead(path));
@@ -112,21 +181,122 @@ std::optional<QByteArray> readBytes(const QString &path, QString *error, FileSta
     return bytes;
 }
 
+// The digest of the file as it is now; nullopt when it can't be read.
+std::optional<std::size_t> digestOfFile(const QString &path)
+{
+    QFile file;
+    if (!openRegular(path, file, nullptr))
+        return std::nullopt;
+    std::size_t digest = std::size_t(file.size());
+    std::vector<char> block(DigestBlock);
+    qsizetype total = 0;
+    for (;;) {
+        // Whole blocks, as digestOf() takes them.
+        qsizetype filled = 0;
+        while (filled < DigestBlock) {
+            const qint64 read = file.read(block.data() + filled, DigestBlock - filled);
+            if (read < 0)
+                return std::nullopt;
+            if (read == 0)
+                break;
+            filled += read;
+        }
+        if (filled == 0)
+            break;
+        digest = foldBlock(digest, block.data(), filled);
+        total += filled;
+        if (filled < DigestBlock)
+            break;
+    }
+    // Grown or shrunk while being read: not the bytes held either way.
+    if (total != file.size())
+        return std::nullopt;
+    return digest;
+}
+
+#ifdef Q_OS_UNIX
+// One write(2), through the room a test has set: a short write, then ENOSPC,
+// as a full file system gives them.
+ssize_t writeSome(int fd, const char *data, std::size_t size)
+{
+    const qint64 room = writableBytes.load();
+    if (room == 0) {
+        errno = ENOSPC;
+        return -1;
+    }
+    if (room > 0)
+        size = std::min<std::size_t>(size, std::size_t(room));
+    const ssize_t written = ::write(fd, data, size);
+    if (room > 0 && written > 0)
+        writableBytes -= written;
+    return written;
+}
+
+// Every byte into the file, or the errno of why not.
+int writeAll(int fd, const QByteArray &bytes)
+{
+    const char *data = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t written = writeSome(fd, data, std::size_t(left));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return written < 0 ? errno : ENOSPC;
+        data += written;
+        left -= written;
+    }
+    // Some file systems only report a full disk when the data is synced.
+    if (::fdatasync(fd) != 0 && errno != EINVAL && errno != EROFS)
+        return errno;
+    struct stat info;
+    if (::fstat(fd, &info) != 0)
+        return errno;
+    return info.st_size == bytes.size() ? 0 : EIO;
+}
+#endif
+
+// The new bytes take the file's place only once all of them are in the
+// temporary file; until then the file keeps its old bytes.
+bool saveWhole(const QString &path, const QByteArray &bytes, int *failure)
+{
+    *failure = EIO;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+#ifdef Q_OS_UNIX
+    // Written past Qt's buffer: QSaveFile::commit() in Qt 6.4 puts a file in
+    // place even when flushing its buffer failed.
+    *failure = writeAll(file.handle(), bytes);
+    bool whole = *failure == 0;
+#else
+    bool whole = file.write(bytes) == bytes.size();
+#endif
+    whole = whole && file.flush() && file.error() == QFileDevice::NoError;
+    if (!whole) {
+        file.cancelWriting();
+        return false;
+    }
+    *failure = EIO;
+    return file.commit();
+}
+
 bool writeBytes(const QString &path, const QByteArray &bytes, QString *error)
 {
     // Replacing a FIFO or a device by a regular file would be just as wrong
     // as writing into it.
     const QFileInfo info(path);
     if (info.exists() && !info.isFile()) {
+        recordWrite(path, false);
         setError(error, notRegular(path));
         return false;
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        setError(error, QStringLiteral("Kan %1 niet schrijven.").arg(fileName(path)));
-        return false;
-    }
-    return true;
+    int failure = 0;
+    const bool written = saveWhole(path, bytes, &failure);
+    recordWrite(path, written);
+    if (!written)
+        setError(error, cannotWrite(path, failure));
+    return written;
 }
 
 // Windows-1252 is one byte per character, so a table decodes a line without
@@ -278,6 +448,39 @@ bool DeleteFile(const QString &path)
     return !QFileInfo::exists(path) || QFile::remove(path);
 }
 
+bool LastWriteFailed(const QString &path)
+{
+    return failedWrites().contains(QFileInfo(path).absoluteFilePath());
+}
+
+void DeleteBackupAtEnd(const QString &list, const QString &backup)
+{
+    if (!LastWriteFailed(list) && !LastWriteFailed(backup))
+        DeleteFile(backup);
+}
+
+void RemoveLeftoverTemporaryFiles(const QString &directory, const QStringList &names)
+{
+    QStringList escaped;
+    for (const QString &name : names)
+        escaped.append(QRegularExpression::escape(name));
+    // QSaveFile's temporary names: the file's name, a dot, six random characters.
+    const QRegularExpression leftover(QStringLiteral("^(?:%1)\\.[A-Za-z0-9]{6}$").arg(escaped.join(u'|')));
+    const QDir dir(directory);
+    for (const QString &entry : dir.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+        const QFileInfo info(dir.filePath(entry));
+        if (leftover.match(entry).hasMatch() && info.isFile() && !info.isSymLink())
+            QFile::remove(info.filePath());
+    }
+}
+
+namespace testing {
+void SetWritableBytes(qint64 bytes)
+{
+    writableBytes = bytes < 0 ? -1 : bytes;
+}
+} // namespace testing
+
 std::optional<QStringList> ReadLines(const QString &path, QString *error)
 {
     const std::optional<QByteArray> bytes = readBytes(path, error);
@@ -340,6 +543,7 @@ bool LineFile::refresh(QString *error)
     m_lines.reset();
     ++m_generation;
     m_stamp = FileStamp();
+    m_digest = digestOf({});
     if (now.exists) {
         QString failure;
         std::optional<QByteArray> bytes = readBytes(m_path, &failure, &m_stamp);
@@ -348,6 +552,7 @@ bool LineFile::refresh(QString *error)
             setError(error, failure);
             return false;
         }
+        m_digest = digestOf(*bytes);
         if (const auto mark = byteOrderMark(*bytes)) {
             // Stored as Windows-1252 from the next write on, if it fits.
             m_lines = decodeMarked(*bytes, mark->first, mark->second);
@@ -385,9 +590,28 @@ bool LineFile::refresh(QString *error)
     return true;
 }
 
-bool LineFile::unchanged() const
+bool LineFile::unchanged()
 {
-    return m_loaded && StampOf(m_path) == m_stamp;
+    if (!m_loaded)
+        return false;
+    if (StampOf(m_path) == m_stamp) {
+        if (!m_stamp.exists)
+            return true;
+        // A rewrite in place with the old size and time, done within the
+        // change time's resolution, leaves the stamp as it was.
+        if (digestOfFile(m_path) == m_digest)
+            return true;
+    }
+    m_loaded = false;
+    return false;
+}
+
+bool LineFile::current(QString *error)
+{
+    if (unchanged())
+        return true;
+    setError(error, changedMeanwhile(m_path));
+    return false;
 }
 
 const QStringList &LineFile::lines() const
@@ -419,6 +643,7 @@ bool LineFile::commit(QByteArray bytes, std::vector<qsizetype> offsets, QString 
 {
     if (!writeBytes(m_path, bytes, error))
         return false;
+    m_digest = digestOf(bytes);
     m_bytes = std::move(bytes);
     m_offsets = std::move(offsets);
     m_stamp = StampOf(m_path);
@@ -428,7 +653,9 @@ bool LineFile::commit(QByteArray bytes, std::vector<qsizetype> offsets, QString 
 
 bool LineFile::append(const QString &line, QString *error)
 {
-    if (!refresh(error) || !writable(error))
+    // A file changed behind an unchanged stamp is read again, so that its
+    // lines are kept.
+    if (!refresh(error) || (!unchanged() && !refresh(error)) || !writable(error))
         return false;
     const std::optional<QByteArray> encoded = encodeLine(m_path, line, error);
     if (!encoded)
@@ -443,6 +670,7 @@ bool LineFile::append(const QString &line, QString *error)
     m_offsets.push_back(m_bytes.size());
     if (m_lines)
         m_lines->append(line);
+    m_digest = digestOf(m_bytes);
     m_stamp = StampOf(m_path);
     ++m_generation;
     return true;
@@ -450,7 +678,7 @@ bool LineFile::append(const QString &line, QString *error)
 
 bool LineFile::remove(const QList<int> &ascendingIndexes, const QString &backup, QString *error)
 {
-    if (!copyTo(backup, error))
+    if (!current(error) || !copyTo(backup, error))
         return false;
     // Whole runs of kept lines at a time.
     QByteArray bytes;
@@ -494,7 +722,7 @@ bool LineFile::replace(int index, const QString &line, const QString &backup, QS
     if (index < 0 || index >= count())
         return false;
     const std::optional<QByteArray> encoded = encodeLine(m_path, line, error);
-    if (!encoded || !copyTo(backup, error))
+    if (!encoded || !current(error) || !copyTo(backup, error))
         return false;
     const qsizetype growth = encoded->size() + 2 - (m_offsets[index + 1] - m_offsets[index]);
     QByteArray bytes = m_bytes.left(m_offsets[index]) + *encoded + "\r\n" + m_bytes.mid(m_offsets[index + 1]);
@@ -510,12 +738,37 @@ bool LineFile::replace(int index, const QString &line, const QString &backup, QS
 
 bool LineFile::clear(const QString &backup, QString *error)
 {
-    if (!copyTo(backup, error))
+    if (!current(error) || !copyTo(backup, error))
         return false;
     if (!commit(QByteArray(), {0}, error))
         return false;
     if (m_lines)
         m_lines->clear();
+    return true;
+}
+
+bool LineFile::rewrite(const QStringList &lines, QString *error)
+{
+    // A file that could not be read holds nothing that could be kept.
+    const bool unreadable = !m_loaded && !m_unwritable.isEmpty();
+    if (!unreadable && !current(error))
+        return false;
+    QByteArray bytes;
+    std::vector<qsizetype> offsets{0};
+    offsets.reserve(lines.size() + 1);
+    for (const QString &line : lines) {
+        const std::optional<QByteArray> encoded = encodeLine(m_path, line, error);
+        if (!encoded)
+            return false;
+        bytes += *encoded;
+        bytes += "\r\n";
+        offsets.push_back(bytes.size());
+    }
+    if (!commit(std::move(bytes), std::move(offsets), error))
+        return false;
+    m_loaded = true;
+    m_unwritable.clear();
+    m_lines = lines;
     return true;
 }
 

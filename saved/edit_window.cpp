@@ -9,6 +9,7 @@
 #include "saved/saved_list.h"
 #include "widgets/controls.h"
 #include "widgets/key_preview.h"
+#include "widgets/line_list_model.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -34,7 +35,7 @@ TBewerk::TBewerk(QWidget *parent)
     bold.setBold(true);
     lbReg->setFont(bold);
 
-    m_model = new QStringListModel(this);
+    m_model = new LineListModel(this);
     lbxHerstel = MakeJournalView(this, "lbxHerstel", {8, 30, 544, 340}, m_model);
     lbxHerstel->setSelectionMode(QAbstractItemView::SingleSelection);
     lbxHerstel->setAccessibleName(QStringLiteral("Regels van Orvalis.txt"));
@@ -163,6 +164,10 @@ void TBewerk::EditWholeLine()
     if (!FileExists(ListFile) || row < 0)
         return;
     Platform &platform = Platform::instance();
+    if (rows()[row].size() > Platform::LongestInput) {
+        platform.message(TooLongToEdit(rows()[row].size()));
+        return;
+    }
     if (!stillTheFile())
         return;
     LineFile &journal = Windows().Verleden->journal();
@@ -194,7 +199,7 @@ void TBewerk::EditWholeLine()
 
 bool TBewerk::stillTheFile()
 {
-    const LineFile &journal = Windows().Verleden->journal();
+    LineFile &journal = Windows().Verleden->journal();
     if (journal.unchanged() && journal.generation() == m_shown)
         return true;
     // Written meanwhile (a save, another program): writing these rows back
@@ -215,17 +220,19 @@ void TBewerk::RestoreBackup()
         platform.message(QStringLiteral("Backup niet gevonden."));
         return;
     }
+    // Entries written meanwhile by another program were never seen here.
+    if (!stillTheFile())
+        return;
     QString error;
     const std::optional<QStringList> backup = ReadLines(ListBackup, &error);
+    LineFile &journal = Windows().Verleden->journal();
     BusyCursor busy;
-    if (!backup || !WriteLines(ListFile, *backup, &error)) {
+    if (!backup || !journal.rewrite(*backup, &error)) {
         platform.message(error);
         return;
     }
-    // The held journal reads the restored file when next asked.
+    m_shown = journal.generation();
     m_model->setStringList(*backup);
-    if (const std::optional<QStringList> lines = ReadJournal())
-        m_shown = Windows().Verleden->journal().generation();
     selectRow(m_model->rowCount() - 1);
     showLineNumber();
 }

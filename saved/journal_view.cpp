@@ -51,6 +51,13 @@ void CopyRows(const QStringList &rows)
     Platform::instance().setClipboardText(text);
 }
 
+QString TooLongToEdit(qsizetype characters)
+{
+    return QStringLiteral("Deze regel is met %1 tekens te lang om hier te bewerken. Wis hem in de lijst, "
+                          "of bewerk Orvalis.txt in een teksteditor.")
+        .arg(characters);
+}
+
 void NameButtons(QWidget *window)
 {
     for (QAbstractButton *button : window->findChildren<QAbstractButton *>()) {

@@ -22,6 +22,9 @@ std::optional<QStringList> ReadJournal();
 // Each row followed by CR LF, onto the clipboard.
 void CopyRows(const QStringList &rows);
 
+// Why a line of a damaged journal is not offered for editing.
+QString TooLongToEdit(qsizetype characters);
+
 // Buttons and check boxes of the window are named by their caption without
 // "&" for screen readers, and described by their hint.
 void NameButtons(QWidget *window);

@@ -15,6 +15,7 @@
 #include "spreads/three_card_window.h"
 #include "widgets/controls.h"
 #include "widgets/key_preview.h"
+#include "widgets/line_list_model.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -31,26 +32,6 @@ namespace tessaly {
 namespace {
 
 const QString NoMatches = QStringLiteral("-------------- NO MATCHES --------------");
-
-// No entry is this long; a longer line is drawn cut off with a mark, so a
-// damaged file stays usable. Its text, comparisons and the file keep it whole.
-constexpr int LongestDrawnLine = 1000;
-
-class JournalModel : public QStringListModel
-{
-public:
-    using QStringListModel::QStringListModel;
-
-    QVariant data(const QModelIndex &index, int role) const override
-    {
-        if (role != Qt::DisplayRole)
-            return QStringListModel::data(index, role);
-        const QString text = QStringListModel::data(index, Qt::EditRole).toString();
-        if (text.size() <= LongestDrawnLine)
-            return text;
-        return text.left(LongestDrawnLine) + QChar(0x2026);
-    }
-};
 
 QCheckBox *kindBox(QWidget *parent, const char *name, const QString &caption, int left)
 {
@@ -97,7 +78,7 @@ void TVerleden::createControls()
                             QStringLiteral("Kopieer Lijst naar Geheugen"));
     connect(btKopieLst, &QPushButton::clicked, this, &TVerleden::CopyList);
 
-    m_model = new JournalModel(this);
+    m_model = new LineListModel(this);
     lbxLijst = new QListView(this);
     lbxLijst->setObjectName(QStringLiteral("lbxLijst"));
     lbxLijst->setGeometry(8, 40, 544, 340);
@@ -590,6 +571,10 @@ void TVerleden::EditRemark()
     const std::optional<RemarkParts> parts = RemarkSplit(line);
     if (!parts) {
         platform.message(QStringLiteral("Deze regel heeft geen opmerking die bewerkt kan worden."));
+        return;
+    }
+    if (parts->remark.size() > Platform::LongestInput) {
+        platform.message(TooLongToEdit(line.size()));
         return;
     }
     std::optional<QString> answer = platform.input(

@@ -12,6 +12,7 @@
 #include "saved/saved_list.h"
 #include "widgets/controls.h"
 #include "widgets/key_preview.h"
+#include "widgets/line_list_model.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -32,7 +33,7 @@ TSelectie::TSelectie(QWidget *parent)
     setWindowTitle(QStringLiteral("Selectie"));
     setFixedSize(560, 392);
 
-    m_model = new QStringListModel(this);
+    m_model = new LineListModel(this);
     lbSelect = MakeJournalView(this, "lbSelect", {8, 8, 544, 340}, m_model);
     lbSelect->setSelectionMode(QAbstractItemView::SingleSelection);
     lbSelect->setAccessibleName(QStringLiteral("Gevonden leggingen"));
@@ -115,7 +116,7 @@ void TSelectie::FillSelection()
 
 void TSelectie::OpenSelectedEntry(int row)
 {
-    const QString text = m_model->index(row).data().toString();
+    const QString text = m_model->index(row).data(Qt::EditRole).toString();
     if (text.isEmpty())
         return;
     // Not counted as saved and the orders stay: the user may keep this as a

@@ -410,32 +410,10 @@ void TForm7::SaveTableau()
     if (!platform.confirm(QStringLiteral("Bewaren"), QStringLiteral("Tableau Bewaren?"),
                           Platform::Icon::Question))
         return;
-    QStringList lines;
-    QString error;
-    if (FileExists(TableauListFile)) {
-        const std::optional<QStringList> read = ReadLines(TableauListFile, &error);
-        if (!read) {
-            platform.message(error);
-            return;
-        }
-        lines = *read;
-    }
-    lines.append(line);
-    bool written = false;
-    {
-        BusyCursor busy;
-        written = WriteLines(TableauListFile, lines, &error);
-    }
-    if (!written) {
-        platform.message(error);
+    if (!Windows().Form8->AppendEntry(line))
         return;
-    }
     m_shownLine = line;
     emit layoutChanged();
-    // An open list must show the new line: its next delete writes what it
-    // shows, and would otherwise drop this layout again.
-    if (Windows().Form8->isVisible())
-        Windows().Form8->ReloadList();
 }
 
 QString TForm7::LayoutDate() const

@@ -6,6 +6,7 @@
 #include "tableau/grand_tableau_window.h"
 #include "widgets/controls.h"
 #include "widgets/key_preview.h"
+#include "widgets/line_list_model.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -21,6 +22,7 @@ namespace tessaly {
 
 TForm8::TForm8(QWidget *parent)
     : QWidget(parent, Qt::Dialog)
+    , m_list(TableauListFile)
 {
     setObjectName(QStringLiteral("Form8"));
     setWindowTitle(QStringLiteral("Grand Tableaux"));
@@ -29,7 +31,7 @@ TForm8::TForm8(QWidget *parent)
     font.setPixelSize(12);
     setFont(font);
 
-    m_model = new QStringListModel(this);
+    m_model = new LineListModel(this);
     lbxGrTab = new QListView(this);
     lbxGrTab->setObjectName(QStringLiteral("lbxGrTab"));
     lbxGrTab->setAccessibleName(QStringLiteral("Bewaarde Grand Tableaux"));
@@ -44,8 +46,9 @@ TForm8::TForm8(QWidget *parent)
     fixed.setPixelSize(12);
     lbxGrTab->setFont(fixed);
     lbxGrTab->installEventFilter(this);
-    connect(lbxGrTab, &QListView::clicked, this,
-            [](const QModelIndex &index) { Windows().Form7->TableauLine = index.data().toString(); });
+    connect(lbxGrTab, &QListView::clicked, this, [](const QModelIndex &index) {
+        Windows().Form7->TableauLine = index.data(Qt::EditRole).toString();
+    });
     connect(lbxGrTab, &QListView::doubleClicked, this, &TForm8::OpenTableauEntry);
 
     btOpen = MakeButton(this, "btOpen", QStringLiteral("Open"), {8, 326, 70, 27},
@@ -105,18 +108,6 @@ void TForm8::selectRow(int row)
     lbxGrTab->scrollTo(index);
 }
 
-bool TForm8::loadFrom(const QString &path)
-{
-    QString error;
-    const std::optional<QStringList> lines = ReadLines(path, &error);
-    if (!lines) {
-        Platform::instance().message(error);
-        return false;
-    }
-    m_model->setStringList(*lines);
-    return true;
-}
-
 void TForm8::place()
 {
     if (m_placed)
@@ -159,9 +150,48 @@ void TForm8::OpenTableauEntry()
     tableau->ApplyTableauLine(line);
 }
 
+bool TForm8::AppendEntry(const QString &line)
+{
+    const quint64 before = m_list.generation();
+    const bool accounted = m_known == before;
+    QString error;
+    bool written = false;
+    {
+        BusyCursor busy;
+        written = m_list.append(line, &error);
+    }
+    if (!written) {
+        Platform::instance().message(error);
+        return false;
+    }
+    // Only this line is new when the file was not read again on the way.
+    const bool onlyThisLine = accounted && m_list.generation() == before + 1;
+    if (m_restored) {
+        // Restored rows wait for the next delete; the new layout joins them.
+        const int row = m_model->rowCount();
+        m_model->insertRows(row, 1);
+        m_model->setData(m_model->index(row), line);
+        if (onlyThisLine)
+            m_known = m_list.generation();
+        focusLastRow();
+    } else if (isVisible()) {
+        // An open list must show the new line: its next delete writes what it
+        // shows, and would otherwise drop this layout again.
+        ReloadList();
+    }
+    return true;
+}
+
 void TForm8::DeleteSelection()
 {
     Platform &platform = Platform::instance();
+    if (!m_list.unchanged() || m_list.generation() != m_known) {
+        // Another program wrote the list: writing the rows would undo that.
+        platform.message(QStringLiteral(
+            "GrandTabLijst.txt is intussen gewijzigd en opnieuw geladen; er is niets opgeslagen."));
+        ReloadList();
+        return;
+    }
     const QStringList shown = rows();
     std::vector<bool> deleted(shown.size(), false);
     for (const int row : selectedRows())
@@ -175,17 +205,29 @@ void TForm8::DeleteSelection()
     {
         BusyCursor busy;
         // The list is written only when its backup is safe.
-        written = WriteLines(TableauBackupFile, shown, &error) && WriteLines(TableauListFile, kept, &error);
+        written = WriteLines(TableauBackupFile, shown, &error) && m_list.rewrite(kept, &error);
     }
-    if (!written)
+    if (!written) {
         platform.message(error);
+        // The rows stay as they were, restored ones too: nothing was written.
+        focusLastRow();
+        return;
+    }
     ReloadList();
 }
 
 void TForm8::ReloadList()
 {
-    if (FileExists(TableauListFile))
-        loadFrom(TableauListFile);
+    QString error;
+    if (!m_list.refresh(&error)) {
+        Platform::instance().message(error);
+    } else {
+        if (m_list.exists()) {
+            m_model->setStringList(m_list.lines());
+            m_restored = false;
+        }
+        m_known = m_list.generation();
+    }
     focusLastRow();
 }
 
@@ -203,8 +245,16 @@ void TForm8::focusLastRow()
 
 void TForm8::RestoreBackup()
 {
-    if (FileExists(TableauBackupFile))
-        loadFrom(TableauBackupFile);
+    if (!FileExists(TableauBackupFile))
+        return;
+    QString error;
+    const std::optional<QStringList> backup = ReadLines(TableauBackupFile, &error);
+    if (!backup) {
+        Platform::instance().message(error);
+        return;
+    }
+    m_model->setStringList(*backup);
+    m_restored = true;
 }
 
 bool TForm8::eventFilter(QObject *watched, QEvent *event)

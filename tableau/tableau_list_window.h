@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/text_file.h"
+
 #include <QStringList>
 #include <QWidget>
 
@@ -20,16 +22,22 @@ public:
 
     // Loads the list file when there is one, then shows the window.
     void ShowList();
+    // The save's step: appends the layout to the list file and to the rows
+    // shown. false (and reported) when the file was not written.
+    bool AppendEntry(const QString &line);
     // Reloads the rows from the list file when there is one, the last row
     // current.
     void ReloadList();
     // Opens the current row into the Grand Tableau.
     void OpenTableauEntry();
     // Writes the shown rows to the backup, removes the selected ones and
-    // writes the rest to the list file.
+    // writes the rest to the list file; refused when the file changed since
+    // the rows were shown.
     void DeleteSelection();
     // Shows the backup's rows; the next delete writes them to the list.
     void RestoreBackup();
+    // The list file as last read or written.
+    LineFile &list() { return m_list; }
 
     QStringList rows() const;
     int currentRow() const;
@@ -47,12 +55,15 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    // Reads a list; a read error is reported and gives nullopt.
-    bool loadFrom(const QString &path);
     void place();
     void focusLastRow();
 
     QStringListModel *m_model = nullptr;
+    LineFile m_list;
+    // The generation of the list file the rows account for: its lines, or
+    // the backup's rows (restored) plus the layouts saved since.
+    quint64 m_known = 0;
+    bool m_restored = false;
     bool m_placed = false;
 };
 

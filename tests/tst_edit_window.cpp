@@ -40,9 +40,13 @@ private slots:
     void cancelChangesNothing();
     void failedBackupChangesNothing();
     void fileChangedMeanwhileIsNotOverwritten();
+    void fileChangedInPlaceIsNotOverwritten_data();
+    void fileChangedInPlaceIsNotOverwritten();
     void restoreAfterDelete();
     void restoreQuestionAndMissingBackup();
     void closeShowsListWindow();
+    void longLineIsDrawnCut();
+    void lineTooLongToEditIsRefused();
 
 private:
     TBewerk *edit() const { return Windows().Bewerk; }
@@ -204,6 +208,32 @@ void tst_EditWindow::fileChangedMeanwhileIsNotOverwritten()
     QCOMPARE(m_program->lines(ListFile), expected);
 }
 
+void tst_EditWindow::fileChangedInPlaceIsNotOverwritten_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::newRow("whole-line edit") << "btLijn";
+    QTest::newRow("restore") << "btBack";
+}
+
+void tst_EditWindow::fileChangedInPlaceIsNotOverwritten()
+{
+    QFETCH(QString, button);
+    m_program->write(ListBackup, Journal.mid(1));
+    // A sync tool rewrites a line with the same length and sets the time
+    // back while the question is open.
+    QStringList other = Journal;
+    other[0] = QStringLiteral("08.dec.26 (z) / 01 02 03");
+    platform().whileAsking = [&] { m_program->rewriteInPlace(ListFile, other); };
+    platform().inputAnswers = {QStringLiteral("08.dec.26 (a) / 01 02 09")};
+    platform().confirmAnswers = {true};
+    edit()->findChild<QPushButton *>(button)->click();
+    QCOMPARE(platform().messages,
+             QStringList{QStringLiteral("Orvalis.txt is veranderd sinds het getoond werd. "
+                                        "Niets veranderd; de lijst is opnieuw geladen.")});
+    QCOMPARE(m_program->lines(ListFile), other);
+    QCOMPARE(edit()->rows(), other);
+}
+
 void tst_EditWindow::restoreAfterDelete()
 {
     edit()->btSluit->click();
@@ -251,6 +281,40 @@ void tst_EditWindow::closeShowsListWindow()
     QVERIFY(!edit()->isVisible());
     QVERIFY(Windows().Verleden->isVisible());
     QCOMPARE(Windows().Verleden->rows(), Journal.mid(2));
+}
+
+void tst_EditWindow::longLineIsDrawnCut()
+{
+    const QString damaged =
+        QStringLiteral("08.dec.26 (") + QString(200000, u'x') + QStringLiteral(") / 01 02 03");
+    m_program->write(ListFile, {damaged, Journal[0]});
+    edit()->btSluit->click();
+    Windows().Verleden->btBewHerst->click();
+    QCOMPARE(edit()->rows(), (QStringList{damaged, Journal[0]}));
+    QCOMPARE(edit()->lbxHerstel->model()->index(0, 0).data().toString(), damaged.left(1000) + QChar(0x2026));
+    // The edit is offered the whole line.
+    clickRow(0);
+    platform().inputAnswers = {Journal[1]};
+    edit()->btLijn->click();
+    QCOMPARE(platform().inputs, QStringList{QStringLiteral("Bewerk Regel:|Bewerk alles:|") + damaged});
+    QCOMPARE(m_program->lines(ListFile), (QStringList{Journal[1], Journal[0]}));
+}
+
+void tst_EditWindow::lineTooLongToEditIsRefused()
+{
+    const QString damaged =
+        QStringLiteral("08.dec.26 (") + QString(300000, u'x') + QStringLiteral(") / 01 02 03");
+    m_program->write(ListFile, {damaged});
+    edit()->btSluit->click();
+    Windows().Verleden->btBewHerst->click();
+    edit()->btLijn->click();
+    QCOMPARE(platform().messages,
+             QStringList{
+                 QStringLiteral("Deze regel is met 300023 tekens te lang om hier te bewerken. Wis hem in de "
+                                "lijst, of bewerk Orvalis.txt in een teksteditor.")});
+    QVERIFY(platform().inputs.isEmpty());
+    QCOMPARE(m_program->lines(ListFile), QStringList{damaged});
+    QVERIFY(!QFile::exists(ListBackup));
 }
 
 QTEST_MAIN(tst_EditWindow)

@@ -65,6 +65,10 @@ private slots:
     void deleteSeveralRows();
     void saveWhileListOpenSurvivesDelete();
     void deleteReportsWriteFailure();
+    void outsideChangeIsNotDeleted_data();
+    void outsideChangeIsNotDeleted();
+    void restoreSurvivesSaveAndDelete();
+    void longLineIsDrawnCut();
     void closeBacksUpToMainWindowAndBackupGoesAtEnd();
 
 private:
@@ -562,6 +566,83 @@ void tst_GrandTableau::deleteReportsWriteFailure()
     QVERIFY(m_platform->messages[0].contains(TableauBackupFile));
     QCOMPARE(m_program->lines(TableauListFile), QStringList{Saved});
     QCOMPARE(list()->rows(), QStringList{Saved});
+}
+
+void tst_GrandTableau::outsideChangeIsNotDeleted_data()
+{
+    QTest::addColumn<bool>("inPlace");
+    QTest::newRow("layout appended") << false;
+    QTest::newRow("rewritten in place, time set back") << true;
+}
+
+void tst_GrandTableau::outsideChangeIsNotDeleted()
+{
+    QFETCH(bool, inPlace);
+    const QStringList rows = {lineOf("01.dec.26", {1}), lineOf("02.dec.26", {2})};
+    m_program->write(TableauListFile, rows);
+    tableau()->btOpenGT->click();
+    QStringList other = rows;
+    if (inPlace) {
+        other[1] = lineOf("02.dec.26", {3});
+        m_program->rewriteInPlace(TableauListFile, other);
+    } else {
+        other.append(lineOf("03.dec.26", {3}));
+        m_program->write(TableauListFile, other);
+    }
+    list()->selectRow(0);
+    list()->btWisSel->click();
+    QCOMPARE(m_platform->messages,
+             QStringList{QStringLiteral(
+                 "GrandTabLijst.txt is intussen gewijzigd en opnieuw geladen; er is niets opgeslagen.")});
+    QCOMPARE(m_program->lines(TableauListFile), other);
+    QVERIFY(!QFileInfo::exists(TableauBackupFile));
+    QCOMPARE(list()->rows(), other);
+    // From the reloaded rows the delete goes ahead.
+    list()->selectRow(0);
+    list()->btWisSel->click();
+    QCOMPARE(m_program->lines(TableauListFile), other.mid(1));
+    QCOMPARE(m_program->lines(TableauBackupFile), other);
+}
+
+void tst_GrandTableau::restoreSurvivesSaveAndDelete()
+{
+    const QStringList rows = {lineOf("01.dec.26", {1}), lineOf("02.dec.26", {2})};
+    m_program->write(TableauListFile, rows);
+    tableau()->btOpenGT->click();
+    list()->selectRow(1);
+    list()->btWisSel->click();
+    QCOMPARE(m_program->lines(TableauListFile), rows.mid(0, 1));
+    list()->btHerstel->click();
+    QCOMPARE(list()->rows(), rows);
+    // A layout saved now joins the restored rows, in the list file as well.
+    m_platform->confirmAnswers = {true};
+    tableau()->btBewGT->click();
+    const QString saved = lineOf("08.dec.26", {});
+    QCOMPARE(m_program->lines(TableauListFile), (QStringList{rows[0], saved}));
+    QCOMPARE(list()->rows(), rows + QStringList{saved});
+    // The next delete writes the restored rows with it.
+    list()->lbxGrTab->clearSelection();
+    list()->btWisSel->click();
+    QCOMPARE(m_program->lines(TableauListFile), rows + QStringList{saved});
+    QCOMPARE(list()->rows(), rows + QStringList{saved});
+    QVERIFY(m_platform->messages.isEmpty());
+}
+
+void tst_GrandTableau::longLineIsDrawnCut()
+{
+    const QString damaged = lineOf("01.dec.26", {7}) + QString(200000, u'7');
+    m_program->write(TableauListFile, {damaged, Saved});
+    tableau()->btOpenGT->click();
+    QCOMPARE(list()->rows(), (QStringList{damaged, Saved}));
+    const QAbstractItemModel *model = list()->lbxGrTab->model();
+    QCOMPARE(model->index(0, 0).data().toString(), damaged.left(1000) + QChar(0x2026));
+    QCOMPARE(model->index(1, 0).data().toString(), Saved);
+    // What is clicked and opened is the whole line.
+    QListView *view = list()->lbxGrTab;
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(model->index(0, 0)).center());
+    QCOMPARE(tableau()->TableauLine, damaged);
+    list()->btOpen->click();
+    QCOMPARE(tableau()->TableauCards[1], 7);
 }
 
 void tst_GrandTableau::closeBacksUpToMainWindowAndBackupGoesAtEnd()

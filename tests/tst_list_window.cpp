@@ -62,9 +62,11 @@ private slots:
     void saveAddsRowWithoutReload();
     void changedFileIsNotOverwritten_data();
     void changedFileIsNotOverwritten();
+    void saveKeepsLinesChangedInPlace();
     void markedJournal_data();
     void markedJournal();
     void longLineIsDrawnCut();
+    void remarkTooLongToEditIsRefused();
 
 private:
     TVerleden *list() const { return Windows().Verleden; }
@@ -423,18 +425,33 @@ void tst_ListWindow::saveAddsRowWithoutReload()
 void tst_ListWindow::changedFileIsNotOverwritten_data()
 {
     QTest::addColumn<QString>("button");
-    QTest::newRow("delete") << "btWisSel";
-    QTest::newRow("edit remark") << "btBewerk";
-    QTest::newRow("empty list") << "btWisLst";
+    QTest::addColumn<bool>("inPlace");
+    for (const auto &[tag, button] : {std::pair{"delete", "btWisSel"}, std::pair{"edit remark", "btBewerk"},
+                                      std::pair{"empty list", "btWisLst"}}) {
+        QTest::addRow("%s, another list", tag) << button << false;
+        // Same size, same modification time, same file: only the change
+        // time and the bytes tell.
+        QTest::addRow("%s, rewritten in place, time set back", tag) << button << true;
+    }
 }
 
 void tst_ListWindow::changedFileIsNotOverwritten()
 {
     QFETCH(QString, button);
-    const QStringList other = Journal + QStringList{QStringLiteral("09.dec.26 (elders) / 11 12 13")};
+    QFETCH(bool, inPlace);
+    QStringList other = Journal + QStringList{QStringLiteral("09.dec.26 (elders) / 11 12 13")};
+    if (inPlace) {
+        other = Journal;
+        other[3] = QStringLiteral("04.dec.26 (Huis, Boom, Wolken) / 04 05 07");
+    }
     ScriptedPlatform &platform = m_program->platform();
     // A second copy saves while the question is open.
-    platform.whileAsking = [&] { m_program->write(ListFile, other); };
+    platform.whileAsking = [&] {
+        if (inPlace)
+            m_program->rewriteInPlace(ListFile, other);
+        else
+            m_program->write(ListFile, other);
+    };
     platform.confirmAnswers = {true};
     platform.inputAnswers = {QStringLiteral("nieuw")};
     list()->selectRow(0);
@@ -446,6 +463,21 @@ void tst_ListWindow::changedFileIsNotOverwritten()
     QVERIFY(!QFile::exists(ListBackup));
     QCOMPARE(list()->rows(), other);
     QVERIFY(list()->isEnabled());
+}
+
+void tst_ListWindow::saveKeepsLinesChangedInPlace()
+{
+    QStringList other = Journal;
+    other[3] = QStringLiteral("04.dec.26 (Huis, Boom, Wolken) / 04 05 07");
+    m_program->rewriteInPlace(ListFile, other);
+    Shared().SpreadSaved = false;
+    m_program->platform().inputAnswers = {QStringLiteral("nieuw")};
+    main()->btBewaren->click();
+    const QStringList saved = m_program->lines(ListFile);
+    QCOMPARE(saved.mid(0, Journal.size()), other);
+    QCOMPARE(saved.size(), Journal.size() + 1);
+    QCOMPARE(m_program->lines(ListBackup), saved);
+    QCOMPARE(list()->rows(), saved);
 }
 
 void tst_ListWindow::markedJournal_data()
@@ -507,6 +539,23 @@ void tst_ListWindow::longLineIsDrawnCut()
     list()->btBewerk->click();
     QCOMPARE(m_program->lines(ListFile),
              (QStringList{QStringLiteral("01.dec.26 (kort) / 01 02 03"), Journal[0]}));
+}
+
+void tst_ListWindow::remarkTooLongToEditIsRefused()
+{
+    // Offered in a one-line field it would take seconds; it stays as it is.
+    const QString damaged =
+        QStringLiteral("01.dec.26 (") + QString(300000, u'x') + QStringLiteral(") / 01 02 03");
+    m_program->write(ListFile, {damaged});
+    list()->RefreshList();
+    list()->selectRow(0);
+    list()->btBewerk->click();
+    QCOMPARE(m_program->platform().messages,
+             QStringList{
+                 QStringLiteral("Deze regel is met 300023 tekens te lang om hier te bewerken. Wis hem in de "
+                                "lijst, of bewerk Orvalis.txt in een teksteditor.")});
+    QVERIFY(m_program->platform().inputs.isEmpty());
+    QCOMPARE(m_program->lines(ListFile), QStringList{damaged});
 }
 
 QTEST_MAIN(tst_ListWindow)

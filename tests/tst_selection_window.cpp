@@ -55,6 +55,7 @@ private slots:
     void rowsThatAreNoEntryOpenNothing();
     void copy();
     void escapeEndsProgram();
+    void longLineIsDrawnCut();
 
 private:
     TSelectie *selection() const { return Windows().Selectie; }
@@ -206,6 +207,20 @@ void tst_SelectionWindow::escapeEndsProgram()
     QTest::keyClick(selection()->lbSelect, Qt::Key_Escape);
     QCOMPARE(ends.size(), 1);
     QVERIFY(!selection()->isVisible());
+}
+
+void tst_SelectionWindow::longLineIsDrawnCut()
+{
+    const QString damaged =
+        QStringLiteral("01.jan.21 (") + QString(200000, u'x') + QStringLiteral(") / 05 06 07");
+    m_program->write(ListFile, {damaged, Journal[4]});
+    Windows().Form1->hide();
+    select(QStringLiteral("05"), QStringLiteral("21"));
+    QCOMPARE(selection()->rows(), QStringList{damaged});
+    QCOMPARE(selection()->lbSelect->model()->index(0, 0).data().toString(),
+             damaged.left(1000) + QChar(0x2026));
+    clickRow(0);
+    QCOMPARE(texts(Windows().Form4, 3), (QStringList{"5", "6", "7"}));
 }
 
 QTEST_MAIN(tst_SelectionWindow)

@@ -12,6 +12,7 @@
 #include <QLockFile>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -33,6 +34,12 @@ private slots:
     void cardPictures();
     void secondCopyIsRefused();
     void lockOfEndedCopyIsTakenOver();
+    void lockNamingNoCopyIsTakenOver_data();
+    void lockNamingNoCopyIsTakenOver();
+    void emptyLockOfStartingCopyIsKept();
+    void lockOfCopyElsewhere_data();
+    void lockOfCopyElsewhere();
+    void leftoversOfOwnListsAreRemoved();
     void journalIsNotReadAtStart_data();
     void journalIsNotReadAtStart();
 
@@ -169,6 +176,116 @@ void tst_Startup::lockOfEndedCopyIsTakenOver()
     QVERIFY(other.waitForFinished(20000));
     QVERIFY(QFile::exists(QString::fromLatin1(DirectoryLockName)));
     QVERIFY(LockWorkingDirectory(lock));
+}
+
+void tst_Startup::lockNamingNoCopyIsTakenOver_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("kind");
+    // An empty lock is what a power cut just after the start leaves.
+    QTest::newRow("empty") << QByteArray() << "file";
+    QTest::newRow("garbled") << QByteArray("\x01\xff niets\n") << "file";
+    QTest::newRow("no process number") << QByteArray("0\nTessalyStudie\n") << "file";
+    // Reading a FIFO would wait for ever.
+    QTest::newRow("FIFO") << QByteArray() << "fifo";
+    QTest::newRow("link to nothing") << QByteArray() << "link";
+    QTest::newRow("empty folder") << QByteArray() << "folder";
+}
+
+void tst_Startup::lockNamingNoCopyIsTakenOver()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, kind);
+    const QString name = QString::fromLatin1(DirectoryLockName);
+    if (kind == QLatin1String("fifo")) {
+        QCOMPARE(QProcess::execute(QStringLiteral("mkfifo"), {name}), 0);
+    } else if (kind == QLatin1String("link")) {
+        QVERIFY(QFile::link(QStringLiteral("nergens"), name));
+    } else if (kind == QLatin1String("folder")) {
+        QVERIFY(QDir().mkdir(name));
+    } else {
+        QFile file(name);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+    QLockFile lock(name);
+    QVERIFY(LockWorkingDirectory(lock));
+    QVERIFY(lock.isLocked());
+    qint64 pid = 0;
+    QVERIFY(lock.getLockInfo(&pid, nullptr, nullptr));
+    QCOMPARE(pid, QCoreApplication::applicationPid());
+    QVERIFY(m_platform->messages.isEmpty());
+}
+
+void tst_Startup::emptyLockOfStartingCopyIsKept()
+{
+    // A copy that has made its lock file and not yet written it holds the
+    // file locked, as flock(1) does here.
+    const QString name = QString::fromLatin1(DirectoryLockName);
+    QProcess starting;
+    // Without a fork: the process that holds the lock is the one killed.
+    starting.start(QStringLiteral("flock"), {QStringLiteral("--no-fork"), name, QStringLiteral("-c"),
+                                             QStringLiteral("echo locked; exec sleep 600")});
+    QVERIFY(starting.waitForReadyRead(20000));
+    QCOMPARE(QFileInfo(name).size(), 0);
+    QLockFile lock(name);
+    QVERIFY(!LockWorkingDirectory(lock));
+    QVERIFY(QFile::exists(name));
+    starting.kill();
+    QVERIFY(starting.waitForFinished(20000));
+    QVERIFY(LockWorkingDirectory(lock));
+}
+
+void tst_Startup::lockOfCopyElsewhere_data()
+{
+    QTest::addColumn<bool>("takeOver");
+    QTest::newRow("taken over") << true;
+    QTest::newRow("left alone") << false;
+}
+
+void tst_Startup::lockOfCopyElsewhere()
+{
+    QFETCH(bool, takeOver);
+    // As QLockFile writes it on another computer that shares the folder.
+    const QString name = QString::fromLatin1(DirectoryLockName);
+    const QByteArray foreign = "4242\nTessalyStudie\nwerkkamer-pc\n0123456789abcdef0123456789abcdef\n"
+                               "0a1b2c3d-0000-4000-8000-000000000000\n";
+    QVERIFY(QSysInfo::machineUniqueId() != "0123456789abcdef0123456789abcdef");
+    {
+        QFile file(name);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(foreign);
+    }
+    QLockFile lock(name);
+    QVERIFY(!LockWorkingDirectory(lock));
+    QCOMPARE(LockHolderElsewhere(lock), QStringLiteral("werkkamer-pc"));
+    m_platform->confirmAnswers = {takeOver};
+    QCOMPARE(TakeDirectoryLock(lock), takeOver);
+    QCOMPARE(m_platform->confirmations,
+             QStringList{QStringLiteral(
+                 "Al geopend|Tessaly Studie is al geopend in deze map, op de computer werkkamer-pc.\r"
+                 "Draait het daar niet meer (bijvoorbeeld na een storing), kies dan OK om het hier te "
+                 "openen.\rDraait het daar nog wel, dan overschrijven beide elkaars lijsten.")});
+    QVERIFY(m_platform->messages.isEmpty());
+    QCOMPARE(lock.isLocked(), takeOver);
+    QFile file(name);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll() == foreign, !takeOver);
+}
+
+void tst_Startup::leftoversOfOwnListsAreRemoved()
+{
+    const QStringList leftovers = {"Orvalis.txt.AbCdEf", "Orvalis.bak.GhIjKl", "GrandTabLijst.txt.MnOpQr",
+                                   "GrandTabLijst.bak.StUvWx", "Oefenlijst.txt.YzAbCd"};
+    // The companion program's list, and what is not a leftover of a write.
+    const QStringList others = {"Kelvaro.txt.AbCdEf", "Orvalis.txt", "Orvalis.txt.kopie"};
+    for (const QString &name : leftovers + others)
+        QVERIFY(WriteLines(name, {QStringLiteral("x")}));
+    RemoveLeftoverTemporaryFiles();
+    for (const QString &name : leftovers)
+        QVERIFY2(!QFile::exists(name), qPrintable(name));
+    for (const QString &name : others)
+        QVERIFY2(QFile::exists(name), qPrintable(name));
 }
 
 void tst_Startup::journalIsNotReadAtStart_data()

@@ -8,7 +8,37 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 using namespace tessaly;
+
+namespace {
+
+// What some sync and backup tools do: other bytes of the same length written
+// into the file itself, and its modification time set back.
+void rewriteInPlaceKeepingTime(const QString &path, const QByteArray &bytes)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat before;
+    QVERIFY(::stat(name.constData(), &before) == 0);
+    QCOMPARE(qint64(before.st_size), qint64(bytes.size()));
+    const int fd = ::open(name.constData(), O_WRONLY);
+    QVERIFY(fd >= 0);
+    QCOMPARE(::pwrite(fd, bytes.constData(), bytes.size(), 0), ssize_t(bytes.size()));
+    ::close(fd);
+    const struct timespec times[2] = {before.st_atim, before.st_mtim};
+    QVERIFY(::utimensat(AT_FDCWD, name.constData(), times, 0) == 0);
+}
+
+QByteArray bytesOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+}
+
+} // namespace
 
 class tst_TextFile : public QObject
 {
@@ -28,6 +58,13 @@ private slots:
     void byteOrderMarks_data();
     void byteOrderMarks();
     void heldListWritesLineBreaksAsCrLf();
+    void writeThatDoesNotFitKeepsOldFile_data();
+    void writeThatDoesNotFitKeepsOldFile();
+    void backupStaysWhenItsListFailed();
+    void sameStampRewriteIsSeen_data();
+    void sameStampRewriteIsSeen();
+    void leftoverTemporaryFiles_data();
+    void leftoverTemporaryFiles();
     void fileDates_data();
     void fileDates();
 
@@ -38,6 +75,7 @@ private:
 
 void tst_TextFile::init()
 {
+    testing::SetWritableBytes(-1);
     m_dir.reset(new QTemporaryDir);
     QVERIFY(m_dir->isValid());
 }
@@ -199,6 +237,138 @@ void tst_TextFile::heldListWritesLineBreaksAsCrLf()
     QVERIFY(held.clear(path("h.bak")));
     QCOMPARE(*ReadLines(path("h.bak")), QStringList{QStringLiteral("anders")});
     QCOMPARE(*ReadLines(path("h.txt")), QStringList());
+}
+
+void tst_TextFile::writeThatDoesNotFitKeepsOldFile_data()
+{
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<int>("missing"); // bytes of the new file that do not fit
+    // 53 bytes a line: under and over the 16 KB that Qt buffers.
+    for (const int lines : {280, 850}) {
+        const QByteArray size = QByteArray::number(lines * 53 / 1000) + " KB";
+        QTest::addRow("%s, full", size.constData()) << lines << lines * 53;
+        QTest::addRow("%s, room for one byte", size.constData()) << lines << lines * 53 - 1;
+        QTest::addRow("%s, one byte short", size.constData()) << lines << 1;
+        QTest::addRow("%s, just enough", size.constData()) << lines << 0;
+    }
+}
+
+void tst_TextFile::writeThatDoesNotFitKeepsOldFile()
+{
+    QFETCH(int, lines);
+    QFETCH(int, missing);
+    const QStringList old{QStringLiteral("oud")};
+    QVERIFY(WriteLines(path("l.txt"), old));
+    const QStringList fresh(lines, QStringLiteral("08.dec.26 (Ruiter, Klaverblad, Schip) / 01 02 03 04"));
+    QCOMPARE(fresh[0].size() + 2, 53);
+    const bool written = missing == 0;
+    testing::SetWritableBytes(lines * 53 - missing);
+    QString error;
+    QCOMPARE(WriteLines(path("l.txt"), fresh, &error), written);
+    testing::SetWritableBytes(-1);
+    QCOMPARE(*ReadLines(path("l.txt")), written ? fresh : old);
+    QCOMPARE(error, written ? QString()
+                            : QStringLiteral(
+                                  "Kan l.txt niet schrijven: de schijf is vol. l.txt is niet veranderd."));
+    QCOMPARE(LastWriteFailed(path("l.txt")), !written);
+    // Nothing half-written stays behind.
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{QStringLiteral("l.txt")});
+}
+
+void tst_TextFile::backupStaysWhenItsListFailed()
+{
+    const QString list = path("l.txt");
+    const QString backup = path("l.bak");
+    QVERIFY(WriteLines(list, {QStringLiteral("a")}));
+    QVERIFY(WriteLines(backup, {QStringLiteral("a")}));
+    DeleteBackupAtEnd(list, backup);
+    QVERIFY(!FileExists(backup));
+
+    for (const QString &failing : {list, backup}) {
+        QVERIFY(WriteLines(backup, {QStringLiteral("a")}));
+        testing::SetWritableBytes(0);
+        QVERIFY(!WriteLines(failing, {QStringLiteral("b")}));
+        testing::SetWritableBytes(-1);
+        DeleteBackupAtEnd(list, backup);
+        QCOMPARE(*ReadLines(backup), QStringList{QStringLiteral("a")});
+        // A later write that lands lets the backup go again.
+        QVERIFY(WriteLines(failing, {QStringLiteral("a")}));
+        DeleteBackupAtEnd(list, backup);
+        QVERIFY(!FileExists(backup));
+    }
+}
+
+void tst_TextFile::sameStampRewriteIsSeen_data()
+{
+    QTest::addColumn<QString>("operation");
+    QTest::addColumn<QByteArray>("after"); // of the list; empty: refused
+    QTest::newRow("append keeps the outside line") << "append" << QByteArray("een\r\nTWEE\r\ndrie\r\n");
+    QTest::newRow("remove refused") << "remove" << QByteArray();
+    QTest::newRow("replace refused") << "replace" << QByteArray();
+    QTest::newRow("clear refused") << "clear" << QByteArray();
+    QTest::newRow("rewrite refused") << "rewrite" << QByteArray();
+}
+
+void tst_TextFile::sameStampRewriteIsSeen()
+{
+    QFETCH(QString, operation);
+    QFETCH(QByteArray, after);
+    const QString file = path("s.txt");
+    QVERIFY(WriteLines(file, {QStringLiteral("een"), QStringLiteral("twee")}));
+    LineFile held(file);
+    QVERIFY(held.refresh());
+    QVERIFY(held.unchanged());
+    const QByteArray outside("een\r\nTWEE\r\n");
+    rewriteInPlaceKeepingTime(file, outside);
+
+    QString error;
+    bool done = false;
+    if (operation == QLatin1String("append"))
+        done = held.append(QStringLiteral("drie"), &error);
+    else if (operation == QLatin1String("remove"))
+        done = held.remove({0}, path("s.bak"), &error);
+    else if (operation == QLatin1String("replace"))
+        done = held.replace(0, QStringLiteral("EEN"), path("s.bak"), &error);
+    else if (operation == QLatin1String("clear"))
+        done = held.clear(path("s.bak"), &error);
+    else
+        done = held.rewrite({QStringLiteral("oud")}, &error);
+    QCOMPARE(done, !after.isEmpty());
+    QCOMPARE(bytesOf(file), after.isEmpty() ? outside : after);
+    QCOMPARE(error, after.isEmpty() ? QStringLiteral("s.txt is intussen gewijzigd; er is niets opgeslagen.")
+                                    : QString());
+    QVERIFY(!QFile::exists(path("s.bak")));
+    // Read again, the outside lines are the ones held.
+    QVERIFY(held.refresh());
+    QCOMPARE(held.lines().mid(0, 2), (QStringList{QStringLiteral("een"), QStringLiteral("TWEE")}));
+}
+
+void tst_TextFile::leftoverTemporaryFiles_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("removed");
+    QTest::newRow("list") << "Orvalis.txt.AbCdEf" << true;
+    QTest::newRow("backup, with digits") << "Orvalis.bak.a1B2c3" << true;
+    QTest::newRow("tableau list") << "GrandTabLijst.txt.QwErTy" << true;
+    QTest::newRow("five characters") << "Orvalis.txt.AbCdE" << false;
+    QTest::newRow("seven characters") << "Orvalis.txt.AbCdEfG" << false;
+    QTest::newRow("not a letter") << "Orvalis.txt.AbC-Ef" << false;
+    QTest::newRow("another list") << "Kelvaro.txt.AbCdEf" << false;
+    QTest::newRow("name only ends alike") << "MijnOrvalis.txt.AbCdEf" << false;
+    QTest::newRow("the list itself") << "Orvalis.txt" << false;
+}
+
+void tst_TextFile::leftoverTemporaryFiles()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, removed);
+    QVERIFY(WriteLines(path(name), {QStringLiteral("x")}));
+    // A folder of such a name is no leftover of a write.
+    QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("Orvalis.txt.Folder")));
+    RemoveLeftoverTemporaryFiles(m_dir->path(), {QStringLiteral("Orvalis.txt"), QStringLiteral("Orvalis.bak"),
+                                                 QStringLiteral("GrandTabLijst.txt")});
+    QCOMPARE(QFile::exists(path(name)), !removed);
+    QVERIFY(QFileInfo(path(QStringLiteral("Orvalis.txt.Folder"))).isDir());
 }
 
 void tst_TextFile::fileDates_data()

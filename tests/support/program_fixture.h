@@ -21,6 +21,9 @@ public:
     // Lines of a file as the program reads them.
     QStringList lines(const QString &name) const;
     void write(const QString &name, const QStringList &lines) const;
+    // What some sync and backup tools do: the lines written into the file
+    // itself (as many bytes as it holds) and its modification time set back.
+    void rewriteInPlace(const QString &name, const QStringList &lines) const;
 
 private:
     QTemporaryDir m_dir;
