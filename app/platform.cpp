@@ -3,11 +3,15 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPixmap>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QScreen>
 #include <QWidget>
 
@@ -87,6 +91,26 @@ std::optional<QString> Platform::input(const QString &caption, const QString &pr
     return dialog.textValue();
 }
 
+QString Platform::saveFileName(const QString &caption, const QString &proposedPath, const QString &filter)
+{
+    QFileDialog dialog(nullptr, caption, proposedPath, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.selectFile(proposedPath);
+    // A name typed without extension gets the proposed one.
+    dialog.setDefaultSuffix(QFileInfo(proposedPath).suffix());
+    // The toolkit's own dialog speaks English unless told otherwise; a
+    // native one speaks the desktop's language anyway.
+    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Map:"));
+    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Bestandsnaam:"));
+    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Bestandstype:"));
+    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Bewaren"));
+    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Annuleren"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().first();
+}
+
 QDateTime Platform::now() const
 {
     return QDateTime::currentDateTime();
@@ -129,6 +153,16 @@ void Platform::setBusy(bool busy)
         QApplication::setOverrideCursor(Qt::WaitCursor);
     else
         QApplication::restoreOverrideCursor();
+}
+
+void Platform::printPreview(QPrinter &printer, const std::function<void(QPrinter *)> &paint)
+{
+    QPrintPreviewDialog dialog(&printer);
+    dialog.setWindowTitle(QStringLiteral("Afdrukvoorbeeld"));
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, paint);
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        dialog.resize(screen->availableGeometry().size() * 3 / 4);
+    dialog.exec();
 }
 
 } // namespace tessaly

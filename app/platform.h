@@ -6,9 +6,11 @@
 #include <QImage>
 #include <QString>
 
+#include <functional>
 #include <optional>
 #include <random>
 
+class QPrinter;
 class QWidget;
 
 namespace tessaly {
@@ -36,6 +38,11 @@ public:
     virtual std::optional<QString> input(const QString &caption, const QString &prompt,
                                          const QString &initial);
 
+    // A save dialog that proposes a path (folder and name) and filters the
+    // files shown ("CSV-bestanden (*.csv)"); asks before replacing a file.
+    // The chosen path, or empty on Cancel.
+    virtual QString saveFileName(const QString &caption, const QString &proposedPath, const QString &filter);
+
     virtual QDateTime now() const;
 
     // Seeds the draws from the clock, as every spread window does when shown.
@@ -51,6 +58,11 @@ public:
 
     // Busy cursor while a file is rewritten.
     virtual void setBusy(bool busy);
+
+    // Qt's print preview with the system's printers, for printer as the
+    // caller set it up (page, margins, name); paint draws every page on the
+    // printer it is given, for the preview and for the print.
+    virtual void printPreview(QPrinter &printer, const std::function<void(QPrinter *)> &paint);
 
 private:
     std::mt19937 m_random{5489u};

@@ -299,6 +299,11 @@ bool WriteLines(const QString &path, const QStringList &lines, QString *error)
     return writeBytes(path, bytes, error);
 }
 
+bool WriteFileBytes(const QString &path, const QByteArray &bytes, QString *error)
+{
+    return writeBytes(path, bytes, error);
+}
+
 FileStamp StampOf(const QString &path)
 {
 #ifdef Q_OS_UNIX

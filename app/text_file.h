@@ -31,6 +31,10 @@ std::optional<QStringList> ReadLines(const QString &path, QString *error = nullp
 // hold or that contains a line break, before anything is written.
 bool WriteLines(const QString &path, const QStringList &lines, QString *error = nullptr);
 
+// Writes bytes as they are, atomically, for files that are not lists (an
+// export): the same refusals and error messages as the lists.
+bool WriteFileBytes(const QString &path, const QByteArray &bytes, QString *error = nullptr);
+
 // What identifies one version of a file: an atomic write replaces the file,
 // so a rewrite changes it even when size and time stay the same.
 struct FileStamp

@@ -1,5 +1,7 @@
 #include "scripted_platform.h"
 
+#include <QPrinter>
+
 namespace {
 
 void runOnce(std::function<void()> &action)
@@ -48,6 +50,18 @@ std::optional<QString> ScriptedPlatform::input(const QString &caption, const QSt
     return inputAnswers.takeFirst();
 }
 
+QString ScriptedPlatform::saveFileName(const QString &caption, const QString &proposedPath,
+                                       const QString &filter)
+{
+    saveDialogs.append(caption + u'|' + proposedPath + u'|' + filter);
+    runOnce(whileAsking);
+    if (saveAnswers.isEmpty()) {
+        unanswered.append(caption + u'|' + proposedPath);
+        return {};
+    }
+    return saveAnswers.takeFirst();
+}
+
 QDateTime ScriptedPlatform::now() const
 {
     return clock;
@@ -68,4 +82,14 @@ void ScriptedPlatform::setBusy(bool busy)
     busyDepth += busy ? 1 : -1;
     if (busy)
         ++busyCalls;
+}
+
+void ScriptedPlatform::printPreview(QPrinter &printer, const std::function<void(QPrinter *)> &paint)
+{
+    previews.append(printer.docName());
+    if (previewPdf.isEmpty())
+        return;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(previewPdf);
+    paint(&printer);
 }
