@@ -9,6 +9,7 @@
 #include "catalogue/card_picture.h"
 #include "catalogue/card_slots.h"
 #include "catalogue/counting.h"
+#include "print/print_buttons.h"
 #include "saved/list_window.h"
 #include "saved/save_spread.h"
 #include "saved/saved_list.h"
@@ -256,6 +257,19 @@ void TForm1::createControls()
     btBigImg->setFlat(true);
     btBigImg->setAccessibleName(QStringLiteral("Kopieer Afbeelding"));
     connect(btBigImg, &QPushButton::clicked, this, &TForm1::CopyPicture);
+
+    // Above "3 Kaartjes", beside the third row of the pyramid.
+    const PrintButtons print = AddPrintButtons(this, {348, 364, 75, 25}, {348, 395, 75, 25}, [this] {
+        std::array<SlotView, 10> views;
+        for (int slot = 1; slot <= 10; ++slot) {
+            const CardNumber card = Shared().MainSlotCards[slot];
+            const QString label = Label[slot]->isHidden() ? QString() : Label[slot]->text();
+            views[size_t(slot - 1)] = {card, CardCaption(card, label, SlotKeyword[slot])};
+        }
+        return std::optional(FromJournal(DailySpreadPrint(views, cbDriehoek->isChecked(), MagicCard)));
+    });
+    btAfdrukken = print.print;
+    btPdf = print.pdf;
 }
 
 void TForm1::FormCreate()
@@ -635,9 +649,9 @@ void TForm1::CopyText()
 
 void TForm1::CopyPicture()
 {
-    const std::array<QWidget *, 14> controls = {btGO,           btOpenen,    btBewaren, btGrandT, bt10X,
-                                                btHelp,         cbDriehoek,  bt3kaart,  btNegen,  btVijf,
-                                                btRndTrefWoord, RadioGroup1, btBigImg,  lbMagCard};
+    const std::array<QWidget *, 16> controls = {
+        btGO,    btOpenen, btBewaren,      btGrandT,    bt10X,    btHelp,    cbDriehoek,  bt3kaart,
+        btNegen, btVijf,   btRndTrefWoord, RadioGroup1, btBigImg, lbMagCard, btAfdrukken, btPdf};
     for (QWidget *control : controls)
         control->hide();
     Platform &platform = Platform::instance();

@@ -71,6 +71,8 @@ public:
     QPushButton *bt10X = nullptr;
     QPushButton *btHelp = nullptr;
     QPushButton *btBigImg = nullptr;
+    QPushButton *btAfdrukken = nullptr;
+    QPushButton *btPdf = nullptr;
 
 signals:
     // The program ends when this window closes.

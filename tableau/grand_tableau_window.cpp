@@ -7,6 +7,7 @@
 #include "app/window_set.h"
 #include "catalogue/card_picture.h"
 #include "combos/combination_window.h"
+#include "print/print_buttons.h"
 #include "tableau/tableau_list_window.h"
 #include "widgets/bevel.h"
 #include "widgets/controls.h"
@@ -236,6 +237,8 @@ void TForm7::createControls()
     connect(btSluitprog, &QPushButton::clicked, this, &QWidget::close);
     for (QPushButton *button : {btRandommie, btOpenGT, btBewGT, btHlp, btSluitprog})
         button->setAccessibleName(button->text());
+    AddPrintButtons(this, {right + 102, cornerTop + 72, 64, 26}, {right + 168, cornerTop + 72, 30, 26},
+                    [this] { return std::optional(Today(TableauPrint(TableauCards))); });
 }
 
 void TForm7::setBackground(const QColor &color)
