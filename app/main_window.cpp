@@ -17,6 +17,7 @@
 #include "spreads/nine_card_window.h"
 #include "spreads/three_card_window.h"
 #include "tableau/grand_tableau_window.h"
+#include "widgets/card_picker.h"
 #include "widgets/controls.h"
 #include "widgets/key_preview.h"
 
@@ -132,15 +133,7 @@ TForm1::TForm1(QWidget *parent)
 void TForm1::createControls()
 {
     for (int k = 1; k <= 3; ++k) {
-        auto *box = new QComboBox(this);
-        box->setObjectName(QStringLiteral("ComboBox%1").arg(k));
-        box->setEditable(true);
-        box->setInsertPolicy(QComboBox::NoInsert);
-        // Completion is done here, so that two typed digits choose that card.
-        box->setCompleter(nullptr);
-        box->setMaxVisibleItems(18);
-        for (int card = 1; card <= CardCount; ++card)
-            box->addItem(CardTitle(card));
+        QComboBox *box = MakeCardPicker(this, QStringLiteral("ComboBox%1").arg(k));
         box->setCurrentIndex(1);
         box->setGeometry(PickerLefts[k], 4, 103, 21);
         box->setAccessibleName(QStringLiteral("Kaart %1").arg(k));
@@ -451,21 +444,7 @@ bool TForm1::FormKeyDown(QKeyEvent *event)
 
 void TForm1::pickerEdited(int k, const QString &typed)
 {
-    int item = -1;
-    if (!typed.isEmpty()) {
-        for (int card = 1; card <= CardCount && item < 0; ++card)
-            if (CardTitle(card).startsWith(typed, Qt::CaseInsensitive))
-                item = card - 1;
-    }
-    QComboBox *box = ComboBox[k];
-    if (item >= 0) {
-        QSignalBlocker block(box);
-        box->setCurrentIndex(item);
-        box->setEditText(box->itemText(item));
-        // The completed part stays selected, so the next digit replaces it.
-        box->lineEdit()->setSelection(box->currentText().size(), typed.size() - box->currentText().size());
-    }
-    ChooseSlotCard(k, item);
+    ChooseSlotCard(k, CompleteCardPicker(ComboBox[k], typed));
 }
 
 void TForm1::SelectCard(int k, CardNumber card)

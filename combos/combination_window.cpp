@@ -224,31 +224,7 @@ const QWidget *TForm5::workingWindow() const
 
 QPoint TForm5::placeBeside(const QWidget *anchor) const
 {
-    const QScreen *screen = anchor->screen();
-    const QRect beside = anchor->frameGeometry();
-    if (!screen)
-        return pos();
-    const QRect free = screen->availableGeometry();
-    const QSize size = frameGeometry().size();
-    const QList<QPoint> tries = {{beside.right() + 1 + BesideGap, beside.top()},
-                                 {beside.left() - BesideGap - size.width(), beside.top()},
-                                 {beside.left(), beside.bottom() + 1 + BesideGap},
-                                 {beside.left(), beside.top() - BesideGap - size.height()}};
-    // On a small screen no side may be free: cover as little as possible.
-    QPoint best;
-    qint64 leastCovered = -1;
-    for (const QPoint &at : tries) {
-        const QPoint kept(
-            std::clamp(at.x(), free.left(), std::max(free.left(), free.right() + 1 - size.width())),
-            std::clamp(at.y(), free.top(), std::max(free.top(), free.bottom() + 1 - size.height())));
-        const QRect covered = QRect(kept, size).intersected(beside);
-        const qint64 area = covered.isEmpty() ? 0 : qint64(covered.width()) * covered.height();
-        if (leastCovered < 0 || area < leastCovered) {
-            leastCovered = area;
-            best = kept;
-        }
-    }
-    return best;
+    return PlaceBeside(this, anchor, BesideGap);
 }
 
 void TForm5::LookUpPair()

@@ -9,6 +9,7 @@
 #include "combos/combination_window.h"
 #include "print/print_buttons.h"
 #include "tableau/tableau_list_window.h"
+#include "tableau/techniques_window.h"
 #include "widgets/bevel.h"
 #include "widgets/controls.h"
 #include "widgets/gradient_panel.h"
@@ -111,6 +112,7 @@ TForm7::TForm7(QWidget *parent)
     createControls();
     for (int p = 1; p <= TableauPositions; ++p)
         emptyPosition(p);
+    Technieken = new TTechnieken(this);
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }
@@ -237,8 +239,21 @@ void TForm7::createControls()
     connect(btSluitprog, &QPushButton::clicked, this, &QWidget::close);
     for (QPushButton *button : {btRandommie, btOpenGT, btBewGT, btHlp, btSluitprog})
         button->setAccessibleName(button->text());
-    AddPrintButtons(this, {right + 102, cornerTop + 72, 64, 26}, {right + 168, cornerTop + 72, 30, 26},
-                    [this] { return std::optional(Today(TableauPrint(TableauCards))); });
+
+    btTechnieken =
+        MakeButton(this, "btTechnieken", QStringLiteral("Technieken"), {right + 102, cornerTop + 72, 96, 26},
+                   QStringLiteral("Lees het tableau voor een significator"));
+    btTechnieken->setAccessibleName(btTechnieken->text());
+    connect(btTechnieken, &QPushButton::clicked, this, [this] { Technieken->ShowBeside(); });
+
+    // Under the connections' cross, beside the two check boxes; the narrow
+    // face fits the caption in the corner's width.
+    const PrintButtons print =
+        AddPrintButtons(this, {167, cornerTop + 84, 52, 24}, {167, cornerTop + 110, 52, 24},
+                        [this] { return std::optional(Today(TableauPrint(TableauCards))); });
+    QFont narrow = print.print->font();
+    narrow.setFamily(QStringLiteral("Liberation Sans Narrow"));
+    print.print->setFont(narrow);
 }
 
 void TForm7::setBackground(const QColor &color)
@@ -287,6 +302,7 @@ void TForm7::setPosition(int p, CardNumber card, const QString &text, const QPix
     showPicture(p);
     Plaatje[p]->setAccessibleName(CardPictureName(card));
     setHint(p, hint);
+    emit layoutChanged();
 }
 
 void TForm7::emptyPosition(int p)
@@ -379,6 +395,7 @@ void TForm7::RandomTableau()
 void TForm7::ApplyTableauLine(const QString &line)
 {
     TableauLine = line;
+    m_shownLine = line;
     const TableauRead read = ReadTableauLine(line);
     for (int p = 1; p <= TableauPositions; ++p) {
         const TableauField &field = read.fields[p];
@@ -429,10 +446,17 @@ void TForm7::SaveTableau()
         platform.message(error);
         return;
     }
+    m_shownLine = line;
+    emit layoutChanged();
     // An open list must show the new line: its next delete writes what it
     // shows, and would otherwise drop this layout again.
     if (Windows().Form8->isVisible())
         Windows().Form8->ReloadList();
+}
+
+QString TForm7::LayoutDate() const
+{
+    return SavedLayoutDate(m_shownLine, TableauCards);
 }
 
 void TForm7::btWisClick()

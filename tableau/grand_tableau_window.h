@@ -17,6 +17,7 @@ class QRadioButton;
 namespace tessaly {
 
 class TGradientPanel;
+class TTechnieken;
 
 // The Grand Tableau list beside the program and its backup.
 inline const QString TableauListFile = QStringLiteral("GrandTabLijst.txt");
@@ -52,6 +53,9 @@ public:
     // The hint of position p as the texts give it (CR between lines), also
     // while houses hide the hints.
     QString Hint(int p) const { return m_hints[p]; }
+    // The date of the saved line the layout on screen was opened from or
+    // saved as; empty when it was changed since or never saved.
+    QString LayoutDate() const;
 
     std::array<QLabel *, TableauPositions + 1> Plaatje{};
     std::array<QLabel *, TableauPositions + 1> Themaas{};
@@ -76,6 +80,13 @@ public:
     QPushButton *btHlp = nullptr;
     QCheckBox *cbThema = nullptr;
     QCheckBox *cbHuiz = nullptr;
+    QPushButton *btTechnieken = nullptr;
+    // The reading techniques for a significator, beside the tableau.
+    TTechnieken *Technieken = nullptr;
+
+signals:
+    // A position's card changed, or the layout was saved.
+    void layoutChanged();
 
 protected:
     bool FormKeyDown(QKeyEvent *event) override;
@@ -100,6 +111,8 @@ private:
     std::array<QPixmap, TableauPositions + 1> m_pictures;
     std::array<QString, TableauPositions + 1> m_hints;
     QButtonGroup *m_clickModes = nullptr;
+    // The line last opened or saved, for LayoutDate.
+    QString m_shownLine;
 };
 
 } // namespace tessaly

@@ -88,6 +88,17 @@ QStringList clausesOf(const QString &text)
     return clauses;
 }
 
+// A short text names its reading in clauses that follow from each other; a
+// later clause opening with "of" offers a second reading instead.
+bool laterClauseOpensWithOf(const QString &text)
+{
+    const QStringList clauses = clausesOf(text);
+    for (qsizetype i = 1; i < clauses.size(); ++i)
+        if (clauses[i] == QLatin1String("of") || clauses[i].startsWith(QLatin1String("of ")))
+            return true;
+    return false;
+}
+
 void report(const QStringList &problems)
 {
     QVERIFY2(problems.isEmpty(), qPrintable(QStringList(problems.mid(0, 40)).join(u'\n') +
@@ -110,6 +121,9 @@ private slots:
     void longPairTexts();
     void clauses_data();
     void clauses();
+    void clauseOpeningWithOf_data();
+    void clauseOpeningWithOf();
+    void noShortTextOffersASecondReading();
     void mirroredPairsReadDifferently();
     void longTextLinesUnique();
 };
@@ -276,6 +290,34 @@ void tst_Content::clauses()
     QFETCH(QString, text);
     QFETCH(QStringList, clauses);
     QCOMPARE(clausesOf(text), clauses);
+}
+
+void tst_Content::clauseOpeningWithOf_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("opensWithOf");
+    QTest::newRow("after a semicolon") << QStringLiteral("Een verbintenis; of een belofte.") << true;
+    QTest::newRow("after a colon, capitalised") << QStringLiteral("Een keuze: Of je blijft.") << true;
+    QTest::newRow("word starting with of") << QStringLiteral("Een brief; offerte komt.") << false;
+    QTest::newRow("first clause") << QStringLiteral("Of het lukt; de tijd zal het leren.") << false;
+    QTest::newRow("of inside a clause") << QStringLiteral("Nieuws; goed of slecht.") << false;
+}
+
+void tst_Content::clauseOpeningWithOf()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, opensWithOf);
+    QCOMPARE(laterClauseOpensWithOf(text), opensWithOf);
+}
+
+void tst_Content::noShortTextOffersASecondReading()
+{
+    QStringList problems;
+    for (int i = 1; i <= PairCount; ++i)
+        if (laterClauseOpensWithOf(PairBareText(i)))
+            problems
+                << QStringLiteral("%1: a clause opens with 'of': %2").arg(PairKeys()[i - 1], PairBareText(i));
+    report(problems);
 }
 
 // a+b and b+a are two readings: a is the subject and b colours it, so the

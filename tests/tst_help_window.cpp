@@ -44,6 +44,7 @@ void tst_HelpWindow::showAtTopic_data()
     QTest::newRow("line of five") << " - Legvorm 'Lijn van 5':";
     QTest::newRow("nine-card") << "9-Kaart: Legvorm het Kruis en het Vierkant:";
     QTest::newRow("Grand Tableau") << "- Grand Tableau";
+    QTest::newRow("Grand Tableau techniques") << "- Technieken";
 }
 
 void tst_HelpWindow::showAtTopic()

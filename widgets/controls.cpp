@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 
 namespace tessaly {
 
@@ -67,6 +68,35 @@ QButtonGroup *MakeLabelModes(QGroupBox *box, const QStringList &captions, const 
                              onChange();
                      });
     return group;
+}
+
+QPoint PlaceBeside(const QWidget *window, const QWidget *anchor, int gap)
+{
+    const QScreen *screen = anchor->screen();
+    const QRect beside = anchor->frameGeometry();
+    if (!screen)
+        return window->pos();
+    const QRect free = screen->availableGeometry();
+    const QSize size = window->frameGeometry().size();
+    const QList<QPoint> tries = {{beside.right() + 1 + gap, beside.top()},
+                                 {beside.left() - gap - size.width(), beside.top()},
+                                 {beside.left(), beside.bottom() + 1 + gap},
+                                 {beside.left(), beside.top() - gap - size.height()}};
+    // On a small screen no side may be free: cover as little as possible.
+    QPoint best;
+    qint64 leastCovered = -1;
+    for (const QPoint &at : tries) {
+        const QPoint kept(
+            std::clamp(at.x(), free.left(), std::max(free.left(), free.right() + 1 - size.width())),
+            std::clamp(at.y(), free.top(), std::max(free.top(), free.bottom() + 1 - size.height())));
+        const QRect covered = QRect(kept, size).intersected(beside);
+        const qint64 area = covered.isEmpty() ? 0 : qint64(covered.width()) * covered.height();
+        if (leastCovered < 0 || area < leastCovered) {
+            leastCovered = area;
+            best = kept;
+        }
+    }
+    return best;
 }
 
 } // namespace tessaly

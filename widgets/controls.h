@@ -10,6 +10,7 @@
 class QButtonGroup;
 class QColor;
 class QGroupBox;
+class QPoint;
 class QPushButton;
 class QWidget;
 
@@ -37,5 +38,9 @@ void SetBoldTextColor(QWidget *widget, const QColor &color, int pixelSize = 0);
 // mode from code runs onChange, as a click does.
 QButtonGroup *MakeLabelModes(QGroupBox *box, const QStringList &captions, const QList<QRect> &places,
                              int initial, std::function<void()> onChange);
+
+// Where window stands beside anchor (right, left, below or above it, gap
+// pixels away) on anchor's screen; on a small screen, where it covers least.
+QPoint PlaceBeside(const QWidget *window, const QWidget *anchor, int gap);
 
 } // namespace tessaly

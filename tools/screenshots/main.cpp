@@ -20,6 +20,7 @@
 #include "spreads/three_card_window.h"
 #include "tableau/grand_tableau_window.h"
 #include "tableau/tableau_list_window.h"
+#include "tableau/techniques_window.h"
 
 #include <QApplication>
 #include <QDir>
@@ -125,6 +126,12 @@ int main(int argc, char **argv)
     w.Form7->show();
     w.Form7->RandomTableau();
     ok &= shot.take(w.Form7, QStringLiteral("grand_tableau"));
+    w.Form7->Technieken->ShowBeside();
+    // The card in the middle of the grid shows every technique.
+    w.Form7->Technieken->SetSignificator(w.Form7->TableauCards[20]);
+    ok &= shot.take(w.Form7->Technieken, QStringLiteral("techniques"));
+    ok &= shot.take(w.Form7, QStringLiteral("techniques_frames"));
+    w.Form7->Technieken->close();
     platform.confirmAnswers << true << true;
     w.Form7->SaveTableau();
     w.Form7->RandomTableau();
