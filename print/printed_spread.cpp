@@ -315,6 +315,25 @@ PrintedSpread TableauPrint(const std::array<CardNumber, 37> &positions)
     return spread;
 }
 
+PrintedSpread WithTechniques(PrintedSpread spread, const TechniquesReading &reading)
+{
+    QList<ReadingBlock> blocks = {{QStringLiteral("Technieken"), reading.header, {}}};
+    for (const ReadingSection &section : reading.sections) {
+        QStringList lines;
+        for (const ReadingLine &line : section.lines)
+            lines.append(line.text);
+        blocks.append({section.heading, QString(), lines});
+    }
+    spread.reading = blocks + spread.reading;
+    return spread;
+}
+
+QDate TableauDate(const QString &savedDate, const QDate &today)
+{
+    const QDate saved = journalDate(savedDate);
+    return saved.isValid() ? saved : today;
+}
+
 PrintedSpread CombinationPrint(CardNumber a, CardNumber b, const QString &shortTexts)
 {
     PrintedSpread spread;

@@ -2,6 +2,7 @@
 
 #include "catalogue/catalogue.h"
 #include "spreads/nine_card_spread.h"
+#include "tableau/tableau_techniques.h"
 
 #include <QDate>
 #include <QList>
@@ -87,6 +88,12 @@ PrintedSpread LineOfFivePrint(const std::array<SlotView, 9> &views, bool expande
 PrintedSpread NineCardPrint(const std::array<SlotView, 9> &views, NineLayout layout, CardNumber total);
 // Positions 1..36; 0 is an empty place.
 PrintedSpread TableauPrint(const std::array<CardNumber, 37> &positions);
+// The tableau read by its techniques for a significator, before the
+// positions are read one by one.
+PrintedSpread WithTechniques(PrintedSpread spread, const TechniquesReading &reading);
+// The tableau's date: the one it was saved under while it lies as saved
+// ("08.dec.26"), else today.
+QDate TableauDate(const QString &savedDate, const QDate &today);
 // Cards A and B with their pair, and the short texts as the window lists
 // them when they hold more than this pair's.
 PrintedSpread CombinationPrint(CardNumber a, CardNumber b, const QString &shortTexts);

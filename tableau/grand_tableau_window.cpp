@@ -249,8 +249,14 @@ void TForm7::createControls()
     // Under the connections' cross, beside the two check boxes; the narrow
     // face fits the caption in the corner's width.
     const PrintButtons print =
-        AddPrintButtons(this, {167, cornerTop + 84, 52, 24}, {167, cornerTop + 110, 52, 24},
-                        [this] { return std::optional(Today(TableauPrint(TableauCards))); });
+        AddPrintButtons(this, {167, cornerTop + 84, 52, 24}, {167, cornerTop + 110, 52, 24}, [this] {
+            PrintedSpread spread = TableauPrint(TableauCards);
+            // The technique reading is printed while its window is open.
+            if (Technieken && Technieken->isVisible())
+                spread = WithTechniques(spread, Technieken->Reading());
+            spread.date = TableauDate(LayoutDate(), Platform::instance().now().date());
+            return std::optional(spread);
+        });
     QFont narrow = print.print->font();
     narrow.setFamily(QStringLiteral("Liberation Sans Narrow"));
     print.print->setFont(narrow);

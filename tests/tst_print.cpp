@@ -11,6 +11,7 @@
 #include "spreads/nine_card_window.h"
 #include "spreads/three_card_window.h"
 #include "tableau/grand_tableau_window.h"
+#include "tableau/techniques_window.h"
 
 #include <QAccessible>
 #include <QDir>
@@ -36,6 +37,8 @@ private slots:
     void pdfOfEachWindow();
     void tableauPositionsFillTheFirstPage();
     void pairTextNeverSplitOverPages();
+    void tableauWithItsTechniques();
+    void savedTableauCarriesItsDate();
     void cancelWritesNothing();
     void writeError_data();
     void writeError();
@@ -262,6 +265,51 @@ void tst_Print::pairTextNeverSplitOverPages()
         QVERIFY2(pageTexts[page].contains(block.lead), qPrintable(block.heading));
         QVERIFY2(pageTexts[page].contains(block.paragraphs.last()), qPrintable(block.heading));
     }
+}
+
+void tst_Print::tableauWithItsTechniques()
+{
+    TForm7 *tableau = Windows().Form7;
+    Windows().Form1->btGrandT->click();
+    tableau->btRandommie->click();
+    QVERIFY(!pdfText(savePdf(tableau)).contains("significator"));
+
+    tableau->btTechnieken->click();
+    tableau->Technieken->SetSignificator(29);
+    const TechniquesReading reading = tableau->Technieken->Reading();
+    m_platform->saveDialogs.clear();
+    const QString path = savePdf(tableau);
+    QVERIFY(!pdfText(path, 1).contains("Technieken"));
+    const QString second = pdfText(path, 2);
+    QVERIFY2(
+        second.startsWith("Tessaly Studie – Grand Tableau – 8 december 2026 Technieken " + reading.header),
+        qPrintable(second.left(160)));
+    const QString text = pdfText(path);
+    qsizetype at = 0;
+    // Each technique with its lines, in the window's order, then the positions.
+    for (const ReadingSection &section : reading.sections) {
+        at = text.indexOf(section.heading, at);
+        QVERIFY2(at > 0, qPrintable(section.heading));
+        for (const ReadingLine &line : section.lines)
+            QVERIFY2(text.contains(line.text), qPrintable(line.text));
+    }
+    QVERIFY(text.indexOf("Positie 1: Situatie", at) > at);
+
+    tableau->Technieken->close();
+    m_platform->saveDialogs.clear();
+    QVERIFY(!pdfText(savePdf(tableau)).contains("significator"));
+}
+
+void tst_Print::savedTableauCarriesItsDate()
+{
+    TForm7 *tableau = Windows().Form7;
+    Windows().Form1->btGrandT->click();
+    QString line = "14.sep.26 : ";
+    for (int p = 1; p <= TableauPositions; ++p)
+        line += TwoDigitNumber(p) + u',';
+    tableau->ApplyTableauLine(line);
+    QVERIFY(pdfText(savePdf(tableau)).startsWith("Tessaly Studie – Grand Tableau – 14 september 2026 "));
+    QCOMPARE(proposal(), QDir::current().filePath("Grand Tableau 2026-09-14.pdf"));
 }
 
 void tst_Print::cancelWritesNothing()

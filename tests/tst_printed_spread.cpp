@@ -15,6 +15,9 @@ private slots:
     void placesAsOnScreen();
     void blocksHoldTheTexts();
     void tableauReadsEachPositionWithItsOwnCard();
+    void techniquesReadBeforeThePositions();
+    void tableauDate_data();
+    void tableauDate();
     void combinationListsShortTextsOnlyWhenMore_data();
     void combinationListsShortTextsOnlyWhenMore();
     void caption_data();
@@ -243,6 +246,51 @@ void tst_PrintedSpread::tableauReadsEachPositionWithItsOwnCard()
     QCOMPARE(spread.reading[1].heading, QStringLiteral("Positie 36: Verdriet (huis Gezondheid) – 36) Kruis"));
     QCOMPARE(spread.reading[1].lead,
              QStringLiteral("Kruis + Kruis = dubbele energie: Lot, Pijn, Leed, Karma, Geloof, Bepoeving"));
+}
+
+void tst_PrintedSpread::techniquesReadBeforeThePositions()
+{
+    TableauLayout layout{};
+    // Seven and 36 have no common divisor: every card once, the Heer on 9.
+    for (int p = 1; p <= 36; ++p)
+        layout[size_t(p)] = (p * 7) % 36 + 1;
+    const TechniquesReading techniques = ReadTechniques(layout, 28, QStringLiteral("08.dec.26"));
+    QVERIFY(techniques.sections.size() >= 5);
+    const PrintedSpread spread = WithTechniques(TableauPrint(layout), techniques);
+
+    QCOMPARE(spread.reading.size(), 1 + techniques.sections.size() + 36);
+    QCOMPARE(spread.reading[0].heading, QStringLiteral("Technieken"));
+    QCOMPARE(spread.reading[0].lead,
+             QStringLiteral("Grand Tableau 08.dec.26 — significator 28) Heer op positie 9"));
+    for (qsizetype i = 0; i < techniques.sections.size(); ++i) {
+        const ReadingSection &section = techniques.sections[i];
+        const ReadingBlock &block = spread.reading[i + 1];
+        QCOMPARE(block.heading, section.heading);
+        QCOMPARE(block.paragraphs.size(), section.lines.size());
+        for (qsizetype line = 0; line < section.lines.size(); ++line)
+            QCOMPARE(block.paragraphs[line], section.lines[line].text);
+    }
+    QCOMPARE(spread.reading[techniques.sections.size() + 1].heading,
+             QStringLiteral("Positie 1: Situatie (huis Plannen) – 08) Lijkkist"));
+    // The layout itself does not change.
+    QCOMPARE(spread.cards.size(), 36);
+    QVERIFY(spread.readingOnNewPage);
+}
+
+void tst_PrintedSpread::tableauDate_data()
+{
+    QTest::addColumn<QString>("saved");
+    QTest::addColumn<QDate>("date");
+    QTest::newRow("saved") << "14.sep.26" << QDate(2026, 9, 14);
+    QTest::newRow("never saved") << "" << QDate(2026, 12, 8);
+    QTest::newRow("random layout") << "00.000.00" << QDate(2026, 12, 8);
+}
+
+void tst_PrintedSpread::tableauDate()
+{
+    QFETCH(QString, saved);
+    QFETCH(QDate, date);
+    QCOMPARE(TableauDate(saved, QDate(2026, 12, 8)), date);
 }
 
 void tst_PrintedSpread::combinationListsShortTextsOnlyWhenMore_data()
