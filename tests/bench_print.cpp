@@ -1,7 +1,8 @@
-// Times writing the PDF of a full Grand Tableau, composing, drawing the 36
-// pictures and writing the file: bench_print [RUNS] [FOLDER]. The first run
-// also parses the card pictures, as the first PDF of a session does; the
-// median is over the runs after it. With a folder, the PDFs are kept there.
+// Times writing the PDF of a full Grand Tableau with its technique reading:
+// composing, drawing the 36 pictures and writing the file.
+// bench_print [RUNS] [FOLDER]. The first run also parses the card pictures,
+// as the first PDF of a session does; the median is over the runs after it.
+// With a folder, the PDFs are kept there.
 
 #include "app/text_file.h"
 #include "print/page_composer.h"
@@ -27,7 +28,8 @@ PrintedSpread fullTableau()
     // Seven and 36 have no common divisor, so every card lies once.
     for (int p = 1; p <= 36; ++p)
         positions[size_t(p)] = (p * 7) % 36 + 1;
-    PrintedSpread spread = TableauPrint(positions);
+    // With the technique reading, as printed while the Technieken window is open.
+    PrintedSpread spread = WithTechniques(TableauPrint(positions), ReadTechniques(positions, 28, QString()));
     spread.date = QDate(2026, 12, 8);
     return spread;
 }

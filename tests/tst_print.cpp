@@ -16,6 +16,7 @@
 #include <QAccessible>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -46,6 +47,7 @@ private slots:
     void savedSpreadCarriesItsDateAndRemark();
     void openedEntryCarriesItsDateAndRemark();
     void combinationWithoutPair();
+    void copiedDailyPictureLeavesTheButtonsOut();
 
 private:
     // Clicks the window's "PDF" and answers the save dialog with its proposal.
@@ -415,6 +417,20 @@ void tst_Print::combinationWithoutPair()
     }
     QVERIFY(m_platform->saveDialogs.isEmpty());
     QVERIFY(m_platform->previews.isEmpty());
+}
+
+void tst_Print::copiedDailyPictureLeavesTheButtonsOut()
+{
+    TForm1 *main = Windows().Form1;
+    main->CopyPicture();
+    const QImage &picture = m_platform->clipboardImage;
+    QCOMPARE(picture.size(), QSize(440, 658));
+    // Where the buttons stand, the copy shows the window's lavender.
+    for (const QPushButton *made : {main->btAfdrukken, main->btPdf}) {
+        QVERIFY(made->isVisible());
+        const QPoint centre = made->geometry().center() - QPoint(0, 29);
+        QCOMPARE(picture.pixelColor(centre), QColor(0xE6, 0xE6, 0xFA));
+    }
 }
 
 QTEST_MAIN(tst_Print)
