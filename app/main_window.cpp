@@ -9,6 +9,7 @@
 #include "catalogue/card_slots.h"
 #include "catalogue/counting.h"
 #include "practice/practice_window.h"
+#include "print/print_buttons.h"
 #include "saved/list_window.h"
 #include "saved/save_spread.h"
 #include "saved/saved_list.h"
@@ -257,9 +258,22 @@ void TForm1::createControls()
         practice->activateWindow();
     });
 
+    // Left of the pyramid's third row, above "Driehoek".
+    const PrintButtons print = AddPrintButtons(this, {20, 395, 90, 25}, {20, 426, 90, 25}, [this] {
+        std::array<SlotView, 10> views;
+        for (int slot = 1; slot <= 10; ++slot) {
+            const CardNumber card = Shared().MainSlotCards[slot];
+            const QString label = Label[slot]->isHidden() ? QString() : Label[slot]->text();
+            views[size_t(slot - 1)] = {card, CardCaption(card, label, SlotKeyword[slot])};
+        }
+        return std::optional(FromJournal(DailySpreadPrint(views, cbDriehoek->isChecked(), MagicCard)));
+    });
+    btAfdrukken = print.print;
+    btPdf = print.pdf;
+
     // Reading order: the top row, then down the window, left before right.
-    QList<QWidget *> order = {ComboBox[1], ComboBox[2], ComboBox[3], btGO,    btOefenen, bt3kaart,
-                              cbDriehoek,  btVijf,      btGrandT,    btNegen, btOpenen};
+    QList<QWidget *> order = {ComboBox[1], ComboBox[2], ComboBox[3], btGO,     btAfdrukken, btOefenen, btPdf,
+                              bt3kaart,    cbDriehoek,  btVijf,      btGrandT, btNegen,     btOpenen};
     for (QAbstractButton *mode : m_labelModes->buttons())
         order.append(mode);
     order.append({btBewaren, bt10X, btHelp, btRndTrefWoord, btBigImg});
@@ -633,9 +647,9 @@ void TForm1::CopyText()
 
 void TForm1::CopyPicture()
 {
-    const std::array<QWidget *, 15> controls = {btGO,           btOpenen,    btBewaren, btGrandT,  bt10X,
-                                                btHelp,         cbDriehoek,  bt3kaart,  btNegen,   btVijf,
-                                                btRndTrefWoord, RadioGroup1, btBigImg,  lbMagCard, btOefenen};
+    const std::array<QWidget *, 17> controls = {
+        btGO,   btOpenen,       btBewaren,   btGrandT, bt10X,     btHelp,      cbDriehoek, bt3kaart, btNegen,
+        btVijf, btRndTrefWoord, RadioGroup1, btBigImg, lbMagCard, btAfdrukken, btPdf,      btOefenen};
     for (QWidget *control : controls)
         control->hide();
     Platform &platform = Platform::instance();

@@ -81,6 +81,8 @@ public:
     // The practice window, made when first asked for so that start-up does
     // not wait for it.
     TOefenen *Oefenen();
+    QPushButton *btAfdrukken = nullptr;
+    QPushButton *btPdf = nullptr;
 
 signals:
     // The program ends when this window closes.

@@ -10,6 +10,8 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPixmap>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QScreen>
 #include <QWidget>
 
@@ -160,6 +162,16 @@ void Platform::setBusy(bool busy)
         QApplication::setOverrideCursor(Qt::WaitCursor);
     else
         QApplication::restoreOverrideCursor();
+}
+
+void Platform::printPreview(QPrinter &printer, const std::function<void(QPrinter *)> &paint)
+{
+    QPrintPreviewDialog dialog(&printer);
+    dialog.setWindowTitle(QStringLiteral("Afdrukvoorbeeld"));
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, paint);
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        dialog.resize(screen->availableGeometry().size() * 3 / 4);
+    dialog.exec();
 }
 
 } // namespace tessaly

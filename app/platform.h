@@ -6,9 +6,11 @@
 #include <QImage>
 #include <QString>
 
+#include <functional>
 #include <optional>
 #include <random>
 
+class QPrinter;
 class QWidget;
 
 namespace tessaly {
@@ -60,6 +62,11 @@ public:
 
     // Busy cursor while a file is rewritten.
     virtual void setBusy(bool busy);
+
+    // Qt's print preview with the system's printers, for printer as the
+    // caller set it up (page, margins, name); paint draws every page on the
+    // printer it is given, for the preview and for the print.
+    virtual void printPreview(QPrinter &printer, const std::function<void(QPrinter *)> &paint);
 
 private:
     std::mt19937 m_random{5489u};

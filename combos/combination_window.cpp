@@ -6,6 +6,7 @@
 #include "app/window_set.h"
 #include "catalogue/catalogue.h"
 #include "combos/pair_key.h"
+#include "print/print_buttons.h"
 #include "spreads/line_of_five_window.h"
 #include "spreads/nine_card_window.h"
 #include "spreads/three_card_window.h"
@@ -144,10 +145,19 @@ void TForm5::createControls()
     connect(btZoekop, &QPushButton::clicked, this, &TForm5::btZoekopClick);
     btSluit = MakeButton(this, "btSluit", QStringLiteral("Sluit"), {501, 458, 75, 25});
     connect(btSluit, &QPushButton::clicked, this, &TForm5::btSluitClick);
+    const PrintButtons print = AddPrintButtons(
+        this, {338, 458, 75, 25}, {419, 458, 75, 25}, [this]() -> std::optional<PrintedSpread> {
+            if (m_shownPair == 0) {
+                Platform::instance().message(QStringLiteral("Zoek eerst een combinatie op."));
+                return std::nullopt;
+            }
+            const auto [a, b] = PairCards(m_shownPair);
+            return Today(CombinationPrint(a, b, Memo->toPlainText()));
+        });
 
     // Reading order: the texts from the top, then the bottom row left to right.
-    const QList<QWidget *> order = {ListBox1, ListBox2, MeCom,    Memo,     btWissen,
-                                    btWissel, edKaart1, edKaart2, btZoekop, btSluit};
+    const QList<QWidget *> order = {ListBox1, ListBox2, MeCom,    Memo,        btWissen,  btWissel,
+                                    edKaart1, edKaart2, btZoekop, print.print, print.pdf, btSluit};
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -182,6 +192,7 @@ void TForm5::clearTexts()
 {
     Memo->clear();
     MeCom->clear();
+    m_shownPair = 0;
     m_cardA->setStringList({});
     m_cardB->setStringList({});
 }
@@ -229,6 +240,7 @@ void TForm5::LookUpPair()
     if (!found)
         return;
     const int i = *found;
+    m_shownPair = i;
     // The short text's header and meaning are separate lines of the memo.
     Memo->appendPlainText(QStringLiteral("- ") + SplitCrLf(PairText(i)).join(u'\n'));
     shared.CardTextTarget = 0;

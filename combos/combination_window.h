@@ -82,6 +82,8 @@ private:
     QStringListModel *m_cardA = nullptr;
     QStringListModel *m_cardB = nullptr;
     bool m_placed = false;
+    // Pair index of the texts shown; 0 when none are.
+    int m_shownPair = 0;
 };
 
 } // namespace tessaly

@@ -469,8 +469,11 @@ void TVerleden::OpenEntry()
                 cards.append(*card);
             }
         }
-        if (!cards.isEmpty())
+        if (!cards.isEmpty()) {
             DeliverEntryCards(cards);
+            // The printed spread takes its date and remark from here.
+            Shared().SaveLine = text;
+        }
     }
     OpenPrevious = false;
     OpenNext = false;

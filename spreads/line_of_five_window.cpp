@@ -8,6 +8,7 @@
 #include "catalogue/card_slots.h"
 #include "combos/combination_window.h"
 #include "combos/pair_key.h"
+#include "print/print_buttons.h"
 #include "saved/list_window.h"
 #include "saved/save_spread.h"
 #include "saved/saved_list.h"
@@ -249,6 +250,32 @@ void TForm2::createControls()
     connect(btReset, &QPushButton::clicked, this, &TForm2::btResetClick);
     for (int k = 5; k <= 7; ++k)
         pairButton(k, {extraLeft(k + 1) + 95, 366, 14, 18}, k + 1);
+
+    // The row of fields ends short of the column; the picture copy leaves it
+    // out. The narrow face fits both captions in the room there is.
+    const PrintButtons print = AddPrintButtons(this, {503, 4, 46, 21}, {551, 4, 21, 21}, [this] {
+        const SharedState &shared = Shared();
+        std::array<SlotView, 9> views;
+        for (int slot = 1; slot <= 9; ++slot) {
+            const CardNumber card = shared.LineCards[size_t(slot)];
+            views[size_t(slot - 1)] = {card, CardCaption(card, Label[size_t(slot)]->text(),
+                                                         SlotKeyword(card, shared.CurrentKeywords))};
+        }
+        LineFive line{};
+        ExtraFour extras{};
+        std::copy(shared.LineCards.begin() + 1, shared.LineCards.begin() + 6, line.begin());
+        std::copy(shared.LineCards.begin() + 6, shared.LineCards.end(), extras.begin());
+        return std::optional(FromJournal(
+            LineOfFivePrint(views, shared.LineExpanded, LineResult(line, extras, shared.LineExpanded))));
+    });
+    for (QPushButton *made : {print.print, print.pdf}) {
+        QFont narrow = made->font();
+        narrow.setFamily(QStringLiteral("Liberation Sans Narrow"));
+        made->setFont(narrow);
+    }
+    // They end the row of fields, so Tab reaches them there.
+    setTabOrder(m_edits[5], print.print);
+    setTabOrder(print.print, print.pdf);
 
     for (int slot = 1; slot <= 9; ++slot)
         showPicture(slot);

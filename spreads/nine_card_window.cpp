@@ -7,6 +7,7 @@
 #include "app/window_set.h"
 #include "catalogue/card_slots.h"
 #include "combos/combination_window.h"
+#include "print/print_buttons.h"
 #include "saved/list_window.h"
 #include "saved/save_spread.h"
 #include "saved/saved_list.h"
@@ -236,6 +237,20 @@ void TForm3::createColumn()
                           QStringLiteral("Kopieer Plaatjes naar het Klembord"));
     SetBoldTextColor(btScherm, Purple, 14);
     connect(btScherm, &QPushButton::clicked, this, &TForm3::btSchermClick);
+
+    const PrintButtons print =
+        AddPrintButtons(this, {left, 505, width - 42, 25}, {left + width - 38, 505, 38, 25}, [this] {
+            std::array<SlotView, 9> views;
+            for (int slot = 1; slot <= 9; ++slot) {
+                const CardNumber shown = card(slot);
+                views[size_t(slot - 1)] = {shown, CardCaption(shown, Label[size_t(slot)]->text(),
+                                                              SlotKeyword(shown, Shared().CurrentKeywords))};
+            }
+            return std::optional(FromJournal(NineCardPrint(views, LayoutOf(cross(), orderIndex()),
+                                                           NineTotal(m_cards, cross(), orderIndex()))));
+        });
+    setTabOrder(btScherm, print.print);
+    setTabOrder(print.print, print.pdf);
 }
 
 // --- Slots -----------------------------------------------------------------

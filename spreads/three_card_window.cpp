@@ -7,6 +7,7 @@
 #include "catalogue/card_slots.h"
 #include "catalogue/counting.h"
 #include "combos/combination_window.h"
+#include "print/print_buttons.h"
 #include "saved/list_window.h"
 #include "saved/save_spread.h"
 #include "saved/saved_list.h"
@@ -159,9 +160,22 @@ void TForm4::createControls()
         button->setAccessibleDescription(button->toolTip());
     lbUitkomst->setAccessibleDescription(lbUitkomst->toolTip());
 
+    // Under the column, outside the copied picture.
+    const PrintButtons print =
+        AddPrintButtons(this, {column, 194, 56, 20}, {column + 58, 194, 28, 20}, [this] {
+            std::array<SlotView, 3> views;
+            for (int i = 0; i < 3; ++i) {
+                const CardNumber card = ThreeCards[size_t(i)];
+                views[size_t(i)] = {card, CardCaption(card, Label[size_t(i + 1)]->text(),
+                                                      SlotKeyword(card, Shared().CurrentKeywords))};
+            }
+            return std::optional(FromJournal(ThreeCardPrint(views, ThreeResult)));
+        });
+
     // Reading order: the row of fields, then the column at the right.
-    const QList<QWidget *> order = {btWis3,   Edit(1), btCom1,  Edit(2),  btCom2, Edit(3), btRandom,
-                                    btWissel, Labels,  btKopie, btBewaar, btOpen, btGo5,   btScreen};
+    const QList<QWidget *> order = {btWis3,   Edit(1),     btCom1,    Edit(2), btCom2,   Edit(3),
+                                    btRandom, btWissel,    Labels,    btKopie, btBewaar, btOpen,
+                                    btGo5,    print.print, print.pdf, btScreen};
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 

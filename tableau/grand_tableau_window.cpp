@@ -6,6 +6,7 @@
 #include "app/text_file.h"
 #include "app/window_set.h"
 #include "combos/combination_window.h"
+#include "print/print_buttons.h"
 #include "tableau/tableau_list_window.h"
 #include "tableau/techniques_window.h"
 #include "widgets/bevel.h"
@@ -243,13 +244,28 @@ void TForm7::createControls()
     btTechnieken->setAccessibleName(btTechnieken->text());
     connect(btTechnieken, &QPushButton::clicked, this, [this] { Technieken->ShowBeside(); });
 
+    // Under the connections' cross, beside the two check boxes; the narrow
+    // face fits the caption in the corner's width.
+    const PrintButtons print =
+        AddPrintButtons(this, {167, cornerTop + 84, 52, 24}, {167, cornerTop + 110, 52, 24}, [this] {
+            PrintedSpread spread = TableauPrint(TableauCards);
+            // The technique reading is printed while its window is open.
+            if (Technieken && Technieken->isVisible())
+                spread = WithTechniques(spread, Technieken->Reading());
+            spread.date = TableauDate(LayoutDate(), Platform::instance().now().date());
+            return std::optional(spread);
+        });
+    QFont narrow = print.print->font();
+    narrow.setFamily(QStringLiteral("Liberation Sans Narrow"));
+    print.print->setFont(narrow);
+
     // Reading order: the grid row by row; the bottom row holds the click
     // modes, the last four positions and the buttons, then the rest follows.
     QList<QWidget *> order(Plaatje.begin() + 1, Plaatje.begin() + 33);
     order.append({rbPlaats, rbConnectie});
     order.append(QList<QWidget *>(Plaatje.begin() + 33, Plaatje.end()));
-    order.append(
-        {btRandommie, btWis, btCon, btOpenGT, btBewGT, btHlp, btTechnieken, cbThema, cbHuiz, btSluitprog});
+    order.append({btRandommie, btWis, btCon, btOpenGT, btBewGT, btHlp, btTechnieken, cbThema, print.print,
+                  cbHuiz, print.pdf, btSluitprog});
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }

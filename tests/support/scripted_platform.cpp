@@ -1,5 +1,7 @@
 #include "scripted_platform.h"
 
+#include <QPrinter>
+
 namespace {
 
 void runOnce(std::function<void()> &action)
@@ -80,4 +82,14 @@ void ScriptedPlatform::setBusy(bool busy)
     busyDepth += busy ? 1 : -1;
     if (busy)
         ++busyCalls;
+}
+
+void ScriptedPlatform::printPreview(QPrinter &printer, const std::function<void(QPrinter *)> &paint)
+{
+    previews.append(printer.docName());
+    if (previewPdf.isEmpty())
+        return;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(previewPdf);
+    paint(&printer);
 }

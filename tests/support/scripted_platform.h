@@ -25,6 +25,7 @@ public:
     void setClipboardText(const QString &text) override;
     void setClipboardImage(const QImage &image) override;
     void setBusy(bool busy) override;
+    void printPreview(QPrinter &printer, const std::function<void(QPrinter *)> &paint) override;
 
     QDateTime clock{QDate(2026, 12, 8), QTime(14, 30, 15, 250)};
 
@@ -47,4 +48,8 @@ public:
     QImage clipboardImage;
     int busyDepth = 0;
     int busyCalls = 0;
+    // A print preview prints its pages as a PDF here; the printer's document
+    // name is recorded. Nothing is printed while the path is empty.
+    QString previewPdf;
+    QStringList previews;
 };
