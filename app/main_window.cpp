@@ -405,6 +405,9 @@ void TForm1::takeNineSpreadBack()
     for (int slot = 1; slot <= 10; ++slot) {
         const CardNumber card = slot == 10 ? shared.NineSumCard : entryCard(nine->Edit(fromField[slot - 1]));
         shared.MainSlotCards[slot] = card;
+        // The magic card keeps its value now, but the next choice counts it
+        // from these cards, not from the pyramid that stood before.
+        SlotDrawn[slot] = card;
         Image[slot]->setCard(card);
         if (slot <= 3 && card >= 1) {
             QSignalBlocker block(ComboBox[slot]);

@@ -5,6 +5,7 @@
 #include "catalogue/catalogue.h"
 #include "literal_duplicates.h"
 #include "saved/saved_list.h"
+#include "tests/support/line_mutator.h"
 
 #include <QFile>
 #include <QStringEncoder>
@@ -26,56 +27,12 @@ private slots:
 
 namespace {
 
-class Mutator
+class Mutator : public LineMutator
 {
 public:
     explicit Mutator(quint32 seed)
-        : m_random(seed)
+        : LineMutator(seed, QStringLiteral("/ ()#*0123456789.-"))
     {
-    }
-
-    int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_random); }
-
-    // Grammar characters, line breaks, NUL, Windows-1252 and beyond it.
-    QChar character()
-    {
-        static const QString pool =
-            QStringLiteral("/ ()#*0123456789.-\r\n\t\u00EB\u20AC\u03A9\uFFFD") + QChar(0);
-        if (below(8) == 0)
-            return QChar(char16_t(below(0xD800)));
-        return pool[below(int(pool.size()))];
-    }
-
-    QString mutate(QString line)
-    {
-        for (int steps = below(4); steps > 0; --steps) {
-            const int at = line.isEmpty() ? 0 : below(int(line.size()) + 1);
-            switch (below(6)) {
-            case 0:
-                line.insert(at, character());
-                break;
-            case 1:
-                line.remove(at, below(6));
-                break;
-            case 2:
-                line.insert(at, line.mid(below(int(line.size()) + 1), below(12)));
-                break;
-            case 3:
-                line.truncate(at);
-                break;
-            case 4:
-                if (at < line.size())
-                    line[at] = character();
-                break;
-            default: {
-                QString noise;
-                for (int n = below(30); n > 0; --n)
-                    noise += character();
-                line.insert(at, noise);
-            }
-            }
-        }
-        return line;
     }
 
     QStringList batch(const QStringList &source, int size)
@@ -87,9 +44,6 @@ public:
         }
         return lines;
     }
-
-private:
-    std::mt19937 m_random;
 };
 
 // What the per-line rules promise for any text at all.

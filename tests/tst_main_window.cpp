@@ -424,6 +424,17 @@ void tst_MainWindow::nineCardSquareHandBack()
     QVERIFY(main()->Label[10]->isVisible());
     QCOMPARE(main()->Label[10]->text(), QStringLiteral("Bonuskaart"));
     QCOMPARE(main()->Label[10]->palette().color(QPalette::WindowText), QColor(Qt::red));
+
+    // Choosing a card counts a pyramid of the cards shown, and the magic
+    // card from that pyramid, not from the one before the hand-back.
+    main()->ChooseSlotCard(1, 20 - 1);
+    const QList<int> pyramid = {20, 15, 16, 15, 35, 31, 31, 30, 26, 20};
+    int sum = 0;
+    for (int slot = 1; slot <= 10; ++slot) {
+        QCOMPARE(card(slot), pyramid[slot - 1]);
+        sum += pyramid[slot - 1];
+    }
+    QCOMPARE(main()->MagicCard, countOut(sum));
 }
 
 void tst_MainWindow::nineCardCrossHandBack()

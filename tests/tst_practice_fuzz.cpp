@@ -5,6 +5,7 @@
 #include "app/text_file.h"
 #include "catalogue/catalogue.h"
 #include "practice/practice_file.h"
+#include "tests/support/line_mutator.h"
 
 #include <QFile>
 #include <QStringEncoder>
@@ -26,49 +27,12 @@ private slots:
 
 namespace {
 
-class Mutator
+class Mutator : public LineMutator
 {
 public:
     explicit Mutator(quint32 seed)
-        : m_random(seed)
+        : LineMutator(seed, QStringLiteral(" -+.0123456789eE,:"))
     {
-    }
-
-    int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_random); }
-
-    // The line grammar's characters, line breaks, NUL, Windows-1252 and beyond.
-    QChar character()
-    {
-        static const QString pool =
-            QStringLiteral(" \t-+.0123456789eE,:\r\n\u00EB\u20AC\u03A9\uFFFD") + QChar(0);
-        if (below(8) == 0)
-            return QChar(char16_t(below(0xD800)));
-        return pool[below(int(pool.size()))];
-    }
-
-    QString mutate(QString line)
-    {
-        for (int steps = below(3) + 1; steps > 0; --steps) {
-            const int at = line.isEmpty() ? 0 : below(int(line.size()) + 1);
-            switch (below(5)) {
-            case 0:
-                line.insert(at, character());
-                break;
-            case 1:
-                line.remove(at, below(4) + 1);
-                break;
-            case 2:
-                line.truncate(at);
-                break;
-            case 3:
-                if (at < line.size())
-                    line[at] = character();
-                break;
-            default:
-                line.insert(at, line.mid(below(int(line.size()) + 1), below(12)));
-            }
-        }
-        return line;
     }
 
     // A progress file's worth of lines: items as the program writes them,
@@ -97,9 +61,6 @@ public:
         }
         return lines;
     }
-
-private:
-    std::mt19937 m_random;
 };
 
 QStringList damagedTexts(const QList<DamagedLine> &damaged)
