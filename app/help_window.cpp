@@ -52,12 +52,23 @@ QString HelpText()
 }
 
 THelpInfo::THelpInfo(QWidget *parent)
-    : QWidget(parent, Qt::Dialog)
+    : OnDemandWindow(parent, Qt::Dialog)
 {
     setObjectName(QStringLiteral("HelpInfo"));
     setWindowTitle(QStringLiteral("Help Info"));
     setFixedSize(559, 673);
+    new KeyPreview(this, [this](QKeyEvent *event) {
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+            return PressFocusedButton(this);
+        if (event->key() != Qt::Key_Escape)
+            return false;
+        close();
+        return true;
+    });
+}
 
+void THelpInfo::createControls()
+{
     Memo1 = new QPlainTextEdit(this);
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setGeometry(0, 0, 559, 649);
@@ -67,22 +78,12 @@ THelpInfo::THelpInfo(QWidget *parent)
     Memo1->setReadOnly(true);
     // Read-only, but with a cursor to move and select with the keyboard.
     Memo1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    // The text is laid out when the window is first shown, not at start-up.
     Memo1->setAccessibleName(QStringLiteral("Help tekst"));
 
     btSluiten = new QPushButton(QStringLiteral("Sluiten"), this);
     btSluiten->setObjectName(QStringLiteral("btSluiten"));
     btSluiten->setGeometry(479, 650, 60, 23);
     connect(btSluiten, &QPushButton::clicked, this, &QWidget::close);
-
-    new KeyPreview(this, [this](QKeyEvent *event) {
-        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
-            return PressFocusedButton(this);
-        if (event->key() != Qt::Key_Escape)
-            return false;
-        close();
-        return true;
-    });
 }
 
 void THelpInfo::showEvent(QShowEvent *event)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include "widgets/on_demand_window.h"
 
 class QPlainTextEdit;
 class QPushButton;
@@ -8,7 +8,7 @@ class QPushButton;
 namespace tessaly {
 
 // The help text window. Esc and "Sluiten" close this window only.
-class THelpInfo : public QWidget
+class THelpInfo : public OnDemandWindow
 {
     Q_OBJECT
 
@@ -21,13 +21,14 @@ public:
     // The heading is found in the text, so the text may change freely.
     void ShowHelpAt(const QString &heading);
 
-    QPlainTextEdit *Memo1 = nullptr;
-    QPushButton *btSluiten = nullptr;
+    OnDemand<QPlainTextEdit> Memo1{this};
+    OnDemand<QPushButton> btSluiten{this};
 
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    void createControls() override;
     void showCentred();
 };
 

@@ -325,7 +325,8 @@ void TForm1::FormShow()
 
     if (shared.LastSpreadKind == 3) {
         const TForm4 *three = windows.Form4;
-        if (allFilled({three->Edit(1), three->Edit(2), three->Edit(3)}))
+        // Fields never made are empty, as at the start: no need to make them.
+        if (three->controlsMade() && allFilled({three->Edit(1), three->Edit(2), three->Edit(3)}))
             takeThreeCards(three->Edit(1), three->Edit(2), three->Edit(3));
         else
             DrawThree();

@@ -11,7 +11,7 @@
 namespace tessaly {
 
 SpreadWindow::SpreadWindow(QWidget *parent)
-    : QWidget(parent, Qt::Window)
+    : OnDemandWindow(parent, Qt::Window)
 {
     new KeyPreview(this, [this](QKeyEvent *event) { return FormKeyDown(event); });
 }

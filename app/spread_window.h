@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include "widgets/on_demand_window.h"
 
 class QKeyEvent;
 
@@ -10,7 +10,7 @@ namespace tessaly {
 // window, closing it brings the main window back (whose show then takes the
 // cards over). Esc ends the program; Home steps back to the main window
 // without closing.
-class SpreadWindow : public QWidget
+class SpreadWindow : public OnDemandWindow
 {
     Q_OBJECT
 

@@ -84,7 +84,7 @@ int fieldNumber(const QLineEdit *edit)
 } // namespace
 
 TForm5::TForm5(QWidget *parent)
-    : QWidget(parent, Qt::Dialog)
+    : OnDemandWindow(parent, Qt::Dialog)
 {
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(QStringLiteral("Mogelijke Betekenissen van KaartCombinaties"));
@@ -96,7 +96,6 @@ TForm5::TForm5(QWidget *parent)
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPixelSize(12);
     setFont(font);
-    createControls();
     new KeyPreview(this, [this](QKeyEvent *event) { return FormKeyDown(event); });
 }
 

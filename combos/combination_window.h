@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include "widgets/on_demand_window.h"
 
 class QKeyEvent;
 class QLabel;
@@ -14,7 +14,7 @@ namespace tessaly {
 
 // The combination meanings of a card pair window. A companion window: it
 // stands beside the spread window that opened it and hides nothing.
-class TForm5 : public QWidget
+class TForm5 : public OnDemandWindow
 {
     Q_OBJECT
 
@@ -48,21 +48,21 @@ public:
     QStringList cardALines() const;
     QStringList cardBLines() const;
 
-    QLineEdit *edKaart1 = nullptr;
-    QLineEdit *edKaart2 = nullptr;
-    QListView *ListBox1 = nullptr;
-    QListView *ListBox2 = nullptr;
-    QLabel *Label1 = nullptr;
-    QLabel *Label2 = nullptr;
-    QLabel *Label3 = nullptr;
-    QLabel *Label4 = nullptr;
-    QLabel *Label5 = nullptr;
-    QPlainTextEdit *MeCom = nullptr;
-    QPlainTextEdit *Memo = nullptr;
-    QPushButton *btWissen = nullptr;
-    QPushButton *btWissel = nullptr;
-    QPushButton *btZoekop = nullptr;
-    QPushButton *btSluit = nullptr;
+    OnDemand<QLineEdit> edKaart1{this};
+    OnDemand<QLineEdit> edKaart2{this};
+    OnDemand<QListView> ListBox1{this};
+    OnDemand<QListView> ListBox2{this};
+    OnDemand<QLabel> Label1{this};
+    OnDemand<QLabel> Label2{this};
+    OnDemand<QLabel> Label3{this};
+    OnDemand<QLabel> Label4{this};
+    OnDemand<QLabel> Label5{this};
+    OnDemand<QPlainTextEdit> MeCom{this};
+    OnDemand<QPlainTextEdit> Memo{this};
+    OnDemand<QPushButton> btWissen{this};
+    OnDemand<QPushButton> btWissel{this};
+    OnDemand<QPushButton> btZoekop{this};
+    OnDemand<QPushButton> btSluit{this};
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -70,7 +70,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void createControls();
+    void createControls() override;
     void FormShow();
     void FormClose();
     bool FormKeyDown(QKeyEvent *event);
@@ -79,8 +79,8 @@ private:
     QPoint placeBeside(const QWidget *anchor) const;
     void clearTexts();
 
-    QStringListModel *m_cardA = nullptr;
-    QStringListModel *m_cardB = nullptr;
+    OnDemand<QStringListModel> m_cardA{this};
+    OnDemand<QStringListModel> m_cardB{this};
     bool m_placed = false;
     // Pair index of the texts shown; 0 when none are.
     int m_shownPair = 0;

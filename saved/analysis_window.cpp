@@ -50,13 +50,10 @@ QPushButton *flatButton(QWidget *parent, const char *name, const QString &captio
 } // namespace
 
 TAnalyseBox::TAnalyseBox(QWidget *parent)
-    : QWidget(parent, Qt::Dialog)
+    : OnDemandWindow(parent, Qt::Dialog)
 {
     setObjectName(QStringLiteral("AnalyseBox"));
     setWindowTitle(QStringLiteral("Analyse"));
-    createControls();
-    NameButtons(this);
-    setYear({});
     new KeyPreview(this, [this](QKeyEvent *event) { return FormKeyDown(event->key()); });
 }
 
@@ -131,6 +128,9 @@ void TAnalyseBox::createControls()
     setTabOrder(rbSort, btKans);
     setTabOrder(btKans, btReset);
     setFixedSize(330, y + 72);
+    NameButtons(this);
+    // The year may have been set before the controls were made.
+    setYear(m_year);
 }
 
 void TAnalyseBox::showEvent(QShowEvent *event)

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "saved/card_analysis.h"
-
-#include <QWidget>
+#include "widgets/on_demand_window.h"
 
 class QLabel;
 class QListView;
@@ -14,7 +13,7 @@ namespace tessaly {
 
 // How often each card stands in the journal, for all years or one, in three
 // presentations; a row leads to the selection of the entries holding it.
-class TAnalyseBox : public QWidget
+class TAnalyseBox : public OnDemandWindow
 {
     Q_OBJECT
 
@@ -45,20 +44,20 @@ public:
     // The year the count and the prompt work with.
     QString AnalysisYear;
 
-    QLabel *Label1 = nullptr;
-    QLabel *lbAantal = nullptr;
-    QPushButton *btKoppie = nullptr;
-    QListView *lbAnalyse = nullptr;
-    QPushButton *btSelect = nullptr;
-    QPushButton *btFilter = nullptr;
-    QPushButton *btLess = nullptr;
-    QPushButton *btMore = nullptr;
-    QRadioButton *rbDef = nullptr;
-    QRadioButton *rbToon = nullptr;
-    QRadioButton *rbSort = nullptr;
-    QPushButton *btReset = nullptr;
-    QPushButton *OKButton = nullptr;
-    QPushButton *btKans = nullptr;
+    OnDemand<QLabel> Label1{this};
+    OnDemand<QLabel> lbAantal{this};
+    OnDemand<QPushButton> btKoppie{this};
+    OnDemand<QListView> lbAnalyse{this};
+    OnDemand<QPushButton> btSelect{this};
+    OnDemand<QPushButton> btFilter{this};
+    OnDemand<QPushButton> btLess{this};
+    OnDemand<QPushButton> btMore{this};
+    OnDemand<QRadioButton> rbDef{this};
+    OnDemand<QRadioButton> rbToon{this};
+    OnDemand<QRadioButton> rbSort{this};
+    OnDemand<QPushButton> btReset{this};
+    OnDemand<QPushButton> OKButton{this};
+    OnDemand<QPushButton> btKans{this};
 
 signals:
     // The counts were made again, for all years or for filterYear().
@@ -69,13 +68,13 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void createControls();
+    void createControls() override;
     void setYear(const QString &year);
     void stepYear(int step);
     void showCounts(const CardCounts &counts);
     bool FormKeyDown(int key);
 
-    QStringListModel *m_model = nullptr;
+    OnDemand<QStringListModel> m_model{this};
     QString m_year;
     bool m_placed = false;
 };

@@ -77,13 +77,10 @@ QLabel *makeLabel(QWidget *parent, const char *name, QRect geometry)
 } // namespace
 
 TKansAnalyse::TKansAnalyse(QWidget *parent)
-    : QWidget(parent, Qt::Dialog)
+    : OnDemandWindow(parent, Qt::Dialog)
 {
     setObjectName(QStringLiteral("KansAnalyse"));
     setWindowTitle(QStringLiteral("Kansanalyse"));
-    createControls();
-    NameButtons(this);
-    showCard();
     new KeyPreview(this, [this](QKeyEvent *event) { return FormKeyDown(event->key()); });
     if (TAnalyseBox *analysis = Windows().AnalyseBox)
         connect(analysis, &TAnalyseBox::recounted, this, &TKansAnalyse::FollowAnalysis);
@@ -155,6 +152,8 @@ void TKansAnalyse::createControls()
     QWidget::setTabOrder(btKopieer, btCsv);
     QWidget::setTabOrder(btCsv, btHelp);
     QWidget::setTabOrder(btHelp, btSluit);
+    NameButtons(this);
+    showCard();
 }
 
 void TKansAnalyse::showEvent(QShowEvent *event)

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "saved/card_chance.h"
-
-#include <QWidget>
+#include "widgets/on_demand_window.h"
 
 #include <optional>
 
@@ -18,7 +17,7 @@ class YearChart;
 // Which cards of the journal come up more or less often than chance would
 // have them, for the year the analysis window shows; a chosen card's count
 // per year; the table to the clipboard and the journal as a CSV file.
-class TKansAnalyse : public QWidget
+class TKansAnalyse : public OnDemandWindow
 {
     Q_OBJECT
 
@@ -38,23 +37,23 @@ public:
 
     const ChanceReport &report() const { return m_report; }
 
-    QLabel *lbAantal = nullptr;
-    ChanceChart *grKans = nullptr;
-    QLabel *lbToets = nullptr;
-    QPlainTextEdit *mmOordeel = nullptr;
-    QLabel *lbKaart = nullptr;
-    YearChart *grJaren = nullptr;
-    QPushButton *btSelectie = nullptr;
-    QPushButton *btKopieer = nullptr;
-    QPushButton *btCsv = nullptr;
-    QPushButton *btHelp = nullptr;
-    QPushButton *btSluit = nullptr;
+    OnDemand<QLabel> lbAantal{this};
+    OnDemand<ChanceChart> grKans{this};
+    OnDemand<QLabel> lbToets{this};
+    OnDemand<QPlainTextEdit> mmOordeel{this};
+    OnDemand<QLabel> lbKaart{this};
+    OnDemand<YearChart> grJaren{this};
+    OnDemand<QPushButton> btSelectie{this};
+    OnDemand<QPushButton> btKopieer{this};
+    OnDemand<QPushButton> btCsv{this};
+    OnDemand<QPushButton> btHelp{this};
+    OnDemand<QPushButton> btSluit{this};
 
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void createControls();
+    void createControls() override;
     void showJournal(const std::optional<QStringList> &lines, quint64 generation);
     void showCard();
     bool FormKeyDown(int key);

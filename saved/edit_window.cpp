@@ -21,13 +21,17 @@
 namespace tessaly {
 
 TBewerk::TBewerk(QWidget *parent)
-    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint)
+    : OnDemandWindow(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("Bewerk"));
     setWindowTitle(QStringLiteral("Bewerk Datum / Volgorde"));
     setFixedSize(560, 412);
+    new KeyPreview(this, [this](QKeyEvent *event) { return FormKeyDown(event->key()); });
+}
 
+void TBewerk::createControls()
+{
     lbReg = new QLabel(QStringLiteral("Regel:  000"), this);
     lbReg->setObjectName(QStringLiteral("lbReg"));
     lbReg->setGeometry(8, 8, 200, 17);
@@ -52,7 +56,6 @@ TBewerk::TBewerk(QWidget *parent)
     btSluit = MakeButton(this, "btSluit", QStringLiteral("Sluit"), {472, 378, 80, 25});
     connect(btSluit, &QPushButton::clicked, this, &QWidget::close);
     NameButtons(this);
-    new KeyPreview(this, [this](QKeyEvent *event) { return FormKeyDown(event->key()); });
 }
 
 void TBewerk::showEvent(QShowEvent *event)

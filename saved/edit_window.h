@@ -1,7 +1,8 @@
 #pragma once
 
+#include "widgets/on_demand_window.h"
+
 #include <QStringList>
-#include <QWidget>
 
 class QLabel;
 class QListView;
@@ -12,7 +13,7 @@ namespace tessaly {
 
 // Edits one journal line as free text and puts the backup back. Shows every
 // line in file order, so a row's position is its line number.
-class TBewerk : public QWidget
+class TBewerk : public OnDemandWindow
 {
     Q_OBJECT
 
@@ -27,17 +28,18 @@ public:
     int selectedRow() const;
     void selectRow(int row);
 
-    QLabel *lbReg = nullptr;
-    QListView *lbxHerstel = nullptr;
-    QPushButton *btBack = nullptr;
-    QPushButton *btLijn = nullptr;
-    QPushButton *btSluit = nullptr;
+    OnDemand<QLabel> lbReg{this};
+    OnDemand<QListView> lbxHerstel{this};
+    OnDemand<QPushButton> btBack{this};
+    OnDemand<QPushButton> btLijn{this};
+    OnDemand<QPushButton> btSluit{this};
 
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void createControls() override;
     void FormShow();
     void showLineNumber();
     // The new text for line, asked until it can be stored; nullopt on Cancel.
@@ -47,7 +49,7 @@ private:
     // reloads them.
     bool stillTheFile();
 
-    QStringListModel *m_model = nullptr;
+    OnDemand<QStringListModel> m_model{this};
     bool m_placed = false;
     // The journal's generation the rows show.
     quint64 m_shown = 0;

@@ -46,13 +46,12 @@ QCheckBox *kindBox(QWidget *parent, const char *name, const QString &caption, in
 } // namespace
 
 TVerleden::TVerleden(QWidget *parent)
-    : QWidget(parent, Qt::Dialog)
+    : OnDemandWindow(parent, Qt::Dialog)
     , m_journal(ListFile)
 {
     setObjectName(QStringLiteral("Verleden"));
     setWindowTitle(QStringLiteral("Orvalis.txt"));
     setFixedSize(560, 452);
-    createControls();
     new KeyPreview(this, [this](QKeyEvent *event) {
         // The list itself opens its row on Enter.
         if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "app/text_file.h"
+#include "widgets/on_demand_window.h"
 
 #include <QStringList>
-#include <QWidget>
 
 class QCheckBox;
 class QLabel;
@@ -15,7 +15,7 @@ namespace tessaly {
 
 // The saved-spread list: reopen, filter by kind, delete, edit remarks, look
 // for repeated three-card sequences, search and copy.
-class TVerleden : public QWidget
+class TVerleden : public OnDemandWindow
 {
     Q_OBJECT
 
@@ -60,28 +60,28 @@ public:
     bool OpenPrevious = false;
     bool OpenNext = false;
 
-    QLabel *lbAantal = nullptr;
-    QLabel *lbSel = nullptr;
-    QListView *lbxLijst = nullptr;
-    QPushButton *btWisLst = nullptr;
-    QPushButton *btKopieLst = nullptr;
-    QPushButton *btWisSel = nullptr;
-    QPushButton *btBewerk = nullptr;
-    QPushButton *btDubbel = nullptr;
-    QPushButton *btOpZoek = nullptr;
-    QPushButton *btZoek = nullptr;
-    QPushButton *btBewHerst = nullptr;
-    QCheckBox *cbDrieK = nullptr;
-    QCheckBox *cbVijfK = nullptr;
-    QCheckBox *cbNegenK = nullptr;
-    QPushButton *btTerug = nullptr;
+    OnDemand<QLabel> lbAantal{this};
+    OnDemand<QLabel> lbSel{this};
+    OnDemand<QListView> lbxLijst{this};
+    OnDemand<QPushButton> btWisLst{this};
+    OnDemand<QPushButton> btKopieLst{this};
+    OnDemand<QPushButton> btWisSel{this};
+    OnDemand<QPushButton> btBewerk{this};
+    OnDemand<QPushButton> btDubbel{this};
+    OnDemand<QPushButton> btOpZoek{this};
+    OnDemand<QPushButton> btZoek{this};
+    OnDemand<QPushButton> btBewHerst{this};
+    OnDemand<QCheckBox> cbDrieK{this};
+    OnDemand<QCheckBox> cbVijfK{this};
+    OnDemand<QCheckBox> cbNegenK{this};
+    OnDemand<QPushButton> btTerug{this};
 
 protected:
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void createControls();
+    void createControls() override;
     void setRows(const QStringList &rows);
     void focusLastRow();
     void setCount(int count);
@@ -106,7 +106,7 @@ private:
     void lbxLijstClick();
     bool lbxLijstKeyDown(int key);
 
-    QStringListModel *m_model = nullptr;
+    OnDemand<QStringListModel> m_model{this};
     LineFile m_journal;
     enum class Pending { None, Load, Filter };
     mutable Pending m_pending = Pending::None;

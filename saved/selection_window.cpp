@@ -27,12 +27,16 @@
 namespace tessaly {
 
 TSelectie::TSelectie(QWidget *parent)
-    : QWidget(parent, Qt::Dialog)
+    : OnDemandWindow(parent, Qt::Dialog)
 {
     setObjectName(QStringLiteral("Selectie"));
     setWindowTitle(QStringLiteral("Selectie"));
     setFixedSize(560, 392);
+    new KeyPreview(this, [this](QKeyEvent *event) { return FormKeyDown(event->key()); });
+}
 
+void TSelectie::createControls()
+{
     m_model = new LineListModel(this);
     lbSelect = MakeJournalView(this, "lbSelect", {8, 8, 544, 340}, m_model);
     lbSelect->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -51,7 +55,6 @@ TSelectie::TSelectie(QWidget *parent)
     btSluit->setFlat(true);
     connect(btSluit, &QPushButton::clicked, this, &QWidget::close);
     NameButtons(this);
-    new KeyPreview(this, [this](QKeyEvent *event) { return FormKeyDown(event->key()); });
 }
 
 void TSelectie::showEvent(QShowEvent *event)

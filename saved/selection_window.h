@@ -1,7 +1,8 @@
 #pragma once
 
+#include "widgets/on_demand_window.h"
+
 #include <QStringList>
-#include <QWidget>
 
 class QLabel;
 class QListView;
@@ -12,7 +13,7 @@ namespace tessaly {
 
 // The journal entries that hold one card, of all years or one; a click
 // opens an entry into the spread windows without marking it saved.
-class TSelectie : public QWidget
+class TSelectie : public OnDemandWindow
 {
     Q_OBJECT
 
@@ -32,18 +33,19 @@ public:
     QString SelectionCardText;
     QString SelectionYear;
 
-    QListView *lbSelect = nullptr;
-    QPushButton *BitBtn1 = nullptr;
-    QLabel *Label1 = nullptr;
-    QPushButton *btSluit = nullptr;
+    OnDemand<QListView> lbSelect{this};
+    OnDemand<QPushButton> BitBtn1{this};
+    OnDemand<QLabel> Label1{this};
+    OnDemand<QPushButton> btSluit{this};
 
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    void createControls() override;
     bool FormKeyDown(int key);
 
-    QStringListModel *m_model = nullptr;
+    OnDemand<QStringListModel> m_model{this};
     bool m_placed = false;
 };
 

@@ -18,13 +18,17 @@ constexpr int ClientHeight = 151;
 } // namespace
 
 TForm6::TForm6(QWidget *parent)
-    : QWidget(parent, Qt::Window)
+    : OnDemandWindow(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("Form6"));
     setWindowTitle(QStringLiteral("De Vijf Thema's"));
     setFixedSize(ClientWidth, ClientHeight);
     // The line window keeps the keyboard: its keys must keep working.
     setAttribute(Qt::WA_ShowWithoutActivating);
+}
+
+void TForm6::createControls()
+{
     Memo1 = new QPlainTextEdit(this);
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setAccessibleName(QStringLiteral("De Vijf Thema's"));

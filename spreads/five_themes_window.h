@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include "widgets/on_demand_window.h"
 
 class QPlainTextEdit;
 
@@ -9,7 +9,7 @@ namespace tessaly {
 // The line of five read as five themes: love, work, money, the spiritual and
 // the shadow side. Stands beside the line window, which closes it whenever
 // its cards change.
-class TForm6 : public QWidget
+class TForm6 : public OnDemandWindow
 {
     Q_OBJECT
 
@@ -20,10 +20,13 @@ public:
     // the line window, whose keys must keep working.
     void ThemeLines();
 
-    QPlainTextEdit *Memo1 = nullptr;
+    OnDemand<QPlainTextEdit> Memo1{this};
 
 protected:
     void showEvent(QShowEvent *event) override;
+
+private:
+    void createControls() override;
 };
 
 } // namespace tessaly

@@ -82,12 +82,8 @@ TForm2::TForm2(QWidget *parent)
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPixelSize(11);
     setFont(font);
-    m_background = new TGradientPanel(this);
-    m_background->setColorFrom(Silver);
-    m_background->setColorTo(Cream);
-    m_background->setColorCount(24);
-    createControls();
-    setExpanded(false);
+    // The size setExpanded(false) gives once the controls are made.
+    setFixedSize(ClientWidth, CollapsedHeight);
     // Room below for the extra cards and the five themes.
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
@@ -98,6 +94,10 @@ TForm2::TForm2(QWidget *parent)
 
 void TForm2::createControls()
 {
+    m_background = new TGradientPanel(this);
+    m_background->setColorFrom(Silver);
+    m_background->setColorTo(Cream);
+    m_background->setColorCount(24);
     auto button = [this](const char *name, const QString &caption, QRect geometry, const QString &hint = {}) {
         QPushButton *made = MakeButton(this, name, caption, geometry, hint);
         made->setAccessibleName(caption);
@@ -279,6 +279,7 @@ void TForm2::createControls()
 
     for (int slot = 1; slot <= 9; ++slot)
         showPicture(slot);
+    setExpanded(false);
 }
 
 bool TForm2::eventFilter(QObject *watched, QEvent *event)

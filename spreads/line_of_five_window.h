@@ -47,27 +47,27 @@ public:
     void ShowTitleLabels();
     void CopyText();
 
-    std::array<CardPictureLabel *, 10> Image{};
-    std::array<QLabel *, 11> Label{};
-    QLabel *lbUitkomst = nullptr;
-    QGroupBox *Labels = nullptr;
-    QPushButton *btRandom = nullptr;
-    QPushButton *btWissel = nullptr;
-    QPushButton *btKopie = nullptr;
-    QPushButton *btScreen = nullptr;
-    QPushButton *btBewaar = nullptr;
-    QPushButton *btOpen = nullptr;
-    QPushButton *btTheme = nullptr;
-    QPushButton *btVolg = nullptr;
-    QPushButton *btPlus = nullptr;
-    QPushButton *bt3K = nullptr;
-    QPushButton *btGoNine = nullptr;
-    QPushButton *btHelp = nullptr;
-    QPushButton *btWisit = nullptr;
-    std::array<QPushButton *, 8> btCom{};
-    QPushButton *btReset = nullptr;
-    QPushButton *btWis4 = nullptr;
-    QPushButton *btGoExtra = nullptr;
+    OnDemandArray<CardPictureLabel, 10> Image{this};
+    OnDemandArray<QLabel, 11> Label{this};
+    OnDemand<QLabel> lbUitkomst{this};
+    OnDemand<QGroupBox> Labels{this};
+    OnDemand<QPushButton> btRandom{this};
+    OnDemand<QPushButton> btWissel{this};
+    OnDemand<QPushButton> btKopie{this};
+    OnDemand<QPushButton> btScreen{this};
+    OnDemand<QPushButton> btBewaar{this};
+    OnDemand<QPushButton> btOpen{this};
+    OnDemand<QPushButton> btTheme{this};
+    OnDemand<QPushButton> btVolg{this};
+    OnDemand<QPushButton> btPlus{this};
+    OnDemand<QPushButton> bt3K{this};
+    OnDemand<QPushButton> btGoNine{this};
+    OnDemand<QPushButton> btHelp{this};
+    OnDemand<QPushButton> btWisit{this};
+    OnDemandArray<QPushButton, 8> btCom{this};
+    OnDemand<QPushButton> btReset{this};
+    OnDemand<QPushButton> btWis4{this};
+    OnDemand<QPushButton> btGoExtra{this};
 
 protected:
     void FormShow() override;
@@ -77,7 +77,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void createControls();
+    void createControls() override;
     void setExpanded(bool expanded);
     void setTitle(LineTitle title);
     void LineSlotChange(int slot);
@@ -112,9 +112,9 @@ private:
     void presetListKinds(bool three, bool five, bool nine);
     void closeThemes();
 
-    std::array<QLineEdit *, 10> m_edits{};
-    QButtonGroup *m_labelModes = nullptr;
-    TGradientPanel *m_background = nullptr;
+    OnDemandArray<QLineEdit, 10> m_edits{this};
+    OnDemand<QButtonGroup> m_labelModes{this};
+    OnDemand<TGradientPanel> m_background{this};
 };
 
 } // namespace tessaly

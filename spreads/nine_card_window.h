@@ -42,25 +42,25 @@ public:
     int labelMode() const;
     void setLabelMode(int mode);
 
-    std::array<CardPictureLabel *, 10> Image{};
-    std::array<QLabel *, 10> Label{};
-    QLabel *lbUitkomst = nullptr;
-    QPushButton *btWissen = nullptr;
-    QPushButton *btRandom = nullptr;
-    QCheckBox *cbKruis = nullptr;
-    QPushButton *btHoeken = nullptr;
-    QPushButton *btMidde = nullptr;
-    QPushButton *btVolgorde = nullptr;
-    QGroupBox *Labels = nullptr;
-    QPushButton *btWissel = nullptr;
-    QComboBox *cbThema = nullptr;
-    QPushButton *btHelp = nullptr;
-    QPushButton *btGoLijn5 = nullptr;
-    QPushButton *btHome = nullptr;
-    QPushButton *btKopie = nullptr;
-    QPushButton *btBewaar = nullptr;
-    QPushButton *btOpen = nullptr;
-    QPushButton *btScherm = nullptr;
+    OnDemandArray<CardPictureLabel, 10> Image{this};
+    OnDemandArray<QLabel, 10> Label{this};
+    OnDemand<QLabel> lbUitkomst{this};
+    OnDemand<QPushButton> btWissen{this};
+    OnDemand<QPushButton> btRandom{this};
+    OnDemand<QCheckBox> cbKruis{this};
+    OnDemand<QPushButton> btHoeken{this};
+    OnDemand<QPushButton> btMidde{this};
+    OnDemand<QPushButton> btVolgorde{this};
+    OnDemand<QGroupBox> Labels{this};
+    OnDemand<QPushButton> btWissel{this};
+    OnDemand<QComboBox> cbThema{this};
+    OnDemand<QPushButton> btHelp{this};
+    OnDemand<QPushButton> btGoLijn5{this};
+    OnDemand<QPushButton> btHome{this};
+    OnDemand<QPushButton> btKopie{this};
+    OnDemand<QPushButton> btBewaar{this};
+    OnDemand<QPushButton> btOpen{this};
+    OnDemand<QPushButton> btScherm{this};
 
 protected:
     void FormShow() override;
@@ -69,7 +69,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void createControls();
+    void createControls() override;
     void createSlots();
     void createColumn();
 
@@ -115,9 +115,9 @@ private:
     bool cross() const;
     int orderIndex() const;
 
-    std::array<QLineEdit *, 10> m_edits{};
+    OnDemandArray<QLineEdit, 10> m_edits{this};
     NineCards m_cards{};
-    QButtonGroup *m_labelModes = nullptr;
+    OnDemand<QButtonGroup> m_labelModes{this};
     QString m_themeMemory;
 };
 

@@ -49,20 +49,20 @@ public:
     ThreeSlots ThreeCards{};
     CardNumber ThreeResult = 36;
 
-    std::array<CardPictureLabel *, 4> Image{};
-    std::array<QLabel *, 4> Label{};
-    QLabel *lbUitkomst = nullptr;
-    QGroupBox *Labels = nullptr;
-    QPushButton *btRandom = nullptr;
-    QPushButton *btWissel = nullptr;
-    QPushButton *btKopie = nullptr;
-    QPushButton *btScreen = nullptr;
-    QPushButton *btBewaar = nullptr;
-    QPushButton *btOpen = nullptr;
-    QPushButton *btGo5 = nullptr;
-    QPushButton *btWis3 = nullptr;
-    QPushButton *btCom1 = nullptr;
-    QPushButton *btCom2 = nullptr;
+    OnDemandArray<CardPictureLabel, 4> Image{this};
+    OnDemandArray<QLabel, 4> Label{this};
+    OnDemand<QLabel> lbUitkomst{this};
+    OnDemand<QGroupBox> Labels{this};
+    OnDemand<QPushButton> btRandom{this};
+    OnDemand<QPushButton> btWissel{this};
+    OnDemand<QPushButton> btKopie{this};
+    OnDemand<QPushButton> btScreen{this};
+    OnDemand<QPushButton> btBewaar{this};
+    OnDemand<QPushButton> btOpen{this};
+    OnDemand<QPushButton> btGo5{this};
+    OnDemand<QPushButton> btWis3{this};
+    OnDemand<QPushButton> btCom1{this};
+    OnDemand<QPushButton> btCom2{this};
 
 protected:
     void FormShow() override;
@@ -70,7 +70,7 @@ protected:
     bool FormKeyDown(QKeyEvent *event) override;
 
 private:
-    void createControls();
+    void createControls() override;
     void EditChange(int i);
     void showPicture(int i);
     void Recount();
@@ -78,9 +78,9 @@ private:
     void showThreeCardKinds();
     void openListOnThreeCards();
 
-    std::array<QLineEdit *, 4> m_edits{};
-    TGradientPanel *m_background = nullptr;
-    QButtonGroup *m_labelModes = nullptr;
+    OnDemandArray<QLineEdit, 4> m_edits{this};
+    OnDemand<TGradientPanel> m_background{this};
+    OnDemand<QButtonGroup> m_labelModes{this};
 };
 
 } // namespace tessaly

@@ -107,13 +107,20 @@ TForm7::TForm7(QWidget *parent)
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPixelSize(12);
     setFont(font);
-    createPositions();
-    createControls();
     for (int p = 1; p <= TableauPositions; ++p)
-        emptyPosition(p);
+        m_hints[p] = PositionHint(p, 0, HintForm::Placed);
     Technieken = new TTechnieken(this);
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
+}
+
+void TForm7::createControls()
+{
+    createPositions();
+    createButtons();
+    // The hints as the layout gives them; the pictures start empty, as it does.
+    for (int p = 1; p <= TableauPositions; ++p)
+        showHint(p);
 }
 
 void TForm7::createPositions()
@@ -183,7 +190,7 @@ void TForm7::createPositions()
     }
 }
 
-void TForm7::createControls()
+void TForm7::createButtons()
 {
     const int cornerTop = pictureTop(4);
     rdKlik = new QGroupBox(QStringLiteral("Klik op een Plek:"), this);
@@ -290,9 +297,14 @@ void TForm7::setPlacingMode(bool placing)
 void TForm7::setHint(int p, const QString &hint)
 {
     m_hints[p] = hint;
-    Plaatje[p]->setAccessibleDescription(shownHint(hint));
+    showHint(p);
+}
+
+void TForm7::showHint(int p)
+{
+    Plaatje[p]->setAccessibleDescription(shownHint(m_hints[p]));
     if (!cbHuiz->isChecked())
-        Plaatje[p]->setToolTip(shownHint(hint));
+        Plaatje[p]->setToolTip(shownHint(m_hints[p]));
 }
 
 void TForm7::setPosition(int p, CardNumber card, const QString &text, bool picture, const QString &hint)

@@ -56,9 +56,9 @@ public:
     // saved as; empty when it was changed since or never saved.
     QString LayoutDate() const;
 
-    std::array<CardPictureLabel *, TableauPositions + 1> Plaatje{};
-    std::array<QLabel *, TableauPositions + 1> Themaas{};
-    std::array<TGradientPanel *, TableauPositions + 1> Kleuren{};
+    OnDemandArray<CardPictureLabel, TableauPositions + 1> Plaatje{this};
+    OnDemandArray<QLabel, TableauPositions + 1> Themaas{this};
+    OnDemandArray<TGradientPanel, TableauPositions + 1> Kleuren{this};
 
     std::array<CardNumber, TableauPositions + 1> TableauCards{};
     TableauTextArray TableauTexts;
@@ -67,19 +67,19 @@ public:
     CardNumber ConnectionCard = 0;
     QString TableauLine;
 
-    QGroupBox *rdKlik = nullptr;
-    QRadioButton *rbPlaats = nullptr;
-    QRadioButton *rbConnectie = nullptr;
-    QPushButton *btCon = nullptr;
-    QPushButton *btRandommie = nullptr;
-    QPushButton *btWis = nullptr;
-    QPushButton *btSluitprog = nullptr;
-    QPushButton *btOpenGT = nullptr;
-    QPushButton *btBewGT = nullptr;
-    QPushButton *btHlp = nullptr;
-    QCheckBox *cbThema = nullptr;
-    QCheckBox *cbHuiz = nullptr;
-    QPushButton *btTechnieken = nullptr;
+    OnDemand<QGroupBox> rdKlik{this};
+    OnDemand<QRadioButton> rbPlaats{this};
+    OnDemand<QRadioButton> rbConnectie{this};
+    OnDemand<QPushButton> btCon{this};
+    OnDemand<QPushButton> btRandommie{this};
+    OnDemand<QPushButton> btWis{this};
+    OnDemand<QPushButton> btSluitprog{this};
+    OnDemand<QPushButton> btOpenGT{this};
+    OnDemand<QPushButton> btBewGT{this};
+    OnDemand<QPushButton> btHlp{this};
+    OnDemand<QCheckBox> cbThema{this};
+    OnDemand<QCheckBox> cbHuiz{this};
+    OnDemand<QPushButton> btTechnieken{this};
     // The reading techniques for a significator, beside the tableau.
     TTechnieken *Technieken = nullptr;
 
@@ -92,12 +92,14 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void createControls() override;
     void createPositions();
-    void createControls();
+    void createButtons();
     // With picture false the position shows nothing, whatever its card.
     void setPosition(int p, CardNumber card, const QString &text, bool picture, const QString &hint);
     void emptyPosition(int p);
     void setHint(int p, const QString &hint);
+    void showHint(int p);
     void setPictureHeight(int height);
     void showLabels(bool houses);
     void hideLabels();
@@ -107,7 +109,7 @@ private:
     void showPanel(int p, const QColor &color);
 
     std::array<QString, TableauPositions + 1> m_hints;
-    QButtonGroup *m_clickModes = nullptr;
+    OnDemand<QButtonGroup> m_clickModes{this};
     // The line last opened or saved, for LayoutDate.
     QString m_shownLine;
 };

@@ -21,7 +21,7 @@
 namespace tessaly {
 
 TForm8::TForm8(QWidget *parent)
-    : QWidget(parent, Qt::Dialog)
+    : OnDemandWindow(parent, Qt::Dialog)
     , m_list(TableauListFile)
 {
     setObjectName(QStringLiteral("Form8"));
@@ -30,7 +30,23 @@ TForm8::TForm8(QWidget *parent)
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPixelSize(12);
     setFont(font);
+    new KeyPreview(this, [this](QKeyEvent *event) {
+        switch (event->key()) {
+        case Qt::Key_Escape:
+            hide();
+            return true;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            // The focused button takes Enter; in the list Enter opens.
+            return PressFocusedButton(this);
+        default:
+            return false;
+        }
+    });
+}
 
+void TForm8::createControls()
+{
     m_model = new LineListModel(this);
     lbxGrTab = new QListView(this);
     lbxGrTab->setObjectName(QStringLiteral("lbxGrTab"));
@@ -64,20 +80,6 @@ TForm8::TForm8(QWidget *parent)
     connect(btSluiten, &QPushButton::clicked, this, &QWidget::hide);
     for (QPushButton *button : {btOpen, btWisSel, btHerstel, btSluiten})
         button->setAccessibleName(button->text());
-
-    new KeyPreview(this, [this](QKeyEvent *event) {
-        switch (event->key()) {
-        case Qt::Key_Escape:
-            hide();
-            return true;
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            // The focused button takes Enter; in the list Enter opens.
-            return PressFocusedButton(this);
-        default:
-            return false;
-        }
-    });
 }
 
 QStringList TForm8::rows() const

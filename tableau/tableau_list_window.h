@@ -1,9 +1,9 @@
 #pragma once
 
 #include "app/text_file.h"
+#include "widgets/on_demand_window.h"
 
 #include <QStringList>
-#include <QWidget>
 
 class QListView;
 class QPushButton;
@@ -13,7 +13,7 @@ namespace tessaly {
 
 // The saved Grand Tableau layouts: open one into the Grand Tableau, delete
 // rows (the list before it goes to the backup) and restore the backup.
-class TForm8 : public QWidget
+class TForm8 : public OnDemandWindow
 {
     Q_OBJECT
 
@@ -45,20 +45,21 @@ public:
     // Makes row the current and only selected row.
     void selectRow(int row);
 
-    QListView *lbxGrTab = nullptr;
-    QPushButton *btOpen = nullptr;
-    QPushButton *btWisSel = nullptr;
-    QPushButton *btHerstel = nullptr;
-    QPushButton *btSluiten = nullptr;
+    OnDemand<QListView> lbxGrTab{this};
+    OnDemand<QPushButton> btOpen{this};
+    OnDemand<QPushButton> btWisSel{this};
+    OnDemand<QPushButton> btHerstel{this};
+    OnDemand<QPushButton> btSluiten{this};
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void createControls() override;
     void place();
     void focusLastRow();
 
-    QStringListModel *m_model = nullptr;
+    OnDemand<QStringListModel> m_model{this};
     LineFile m_list;
     // The generation of the list file the rows account for: its lines, or
     // the backup's rows (restored) plus the layouts saved since.

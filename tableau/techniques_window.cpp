@@ -232,7 +232,7 @@ private:
 };
 
 TTechnieken::TTechnieken(TForm7 *tableau)
-    : QWidget(tableau, Qt::Window)
+    : OnDemandWindow(tableau, Qt::Window)
     , m_tableau(tableau)
 {
     setObjectName(QStringLiteral("Technieken"));
@@ -242,8 +242,6 @@ TTechnieken::TTechnieken(TForm7 *tableau)
     setFont(font);
     resize(470, 791);
     setMinimumSize(360, 480);
-    createControls();
-    m_overlay = new TechniqueFrameOverlay(tableau);
     m_layoutChanged.setSingleShot(true);
     m_layoutChanged.setInterval(0);
     connect(&m_layoutChanged, &QTimer::timeout, this, &TTechnieken::refresh);
@@ -332,6 +330,7 @@ void TTechnieken::createControls()
     layout->addWidget(createLegend());
     layout->addWidget(lbxLezing, 1);
     layout->addLayout(bottom);
+    m_overlay = new TechniqueFrameOverlay(m_tableau);
 }
 
 QWidget *TTechnieken::createLegend()
@@ -455,7 +454,8 @@ bool TTechnieken::eventFilter(QObject *watched, QEvent *event)
     // The frames belong to the tableau on screen: leaving it closes them.
     if (watched == m_tableau && event->type() == QEvent::Hide && !event->spontaneous() && isVisible())
         close();
-    if (watched == lbxLezing && event->type() == QEvent::KeyPress) {
+    // The tableau's own events must not make this window's controls.
+    if (watched != m_tableau && watched == lbxLezing && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             lookUpRow(lbxLezing->currentIndex().row());

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "tableau/tableau_techniques.h"
+#include "widgets/on_demand_window.h"
 
 #include <QColor>
 #include <QTimer>
-#include <QWidget>
 
 class QComboBox;
 class QGroupBox;
@@ -23,7 +23,7 @@ class TechniqueFrameOverlay;
 // cards with their pair texts, and their places framed on the tableau in a
 // colour per technique. A companion of the tableau: it stands beside it and
 // closes with it; closing it takes the frames away.
-class TTechnieken : public QWidget
+class TTechnieken : public OnDemandWindow
 {
     Q_OBJECT
 
@@ -50,16 +50,16 @@ public:
 
     void btKopieerClick();
 
-    QLabel *lbSignificator = nullptr;
-    QComboBox *cbSignificator = nullptr;
-    QPushButton *btHeer = nullptr;
-    QPushButton *btVrouw = nullptr;
-    QLabel *lbKop = nullptr;
-    QGroupBox *gbLegenda = nullptr;
-    QListView *lbxLezing = nullptr;
-    QPushButton *btKopieer = nullptr;
-    QPushButton *btHelp = nullptr;
-    QPushButton *btSluit = nullptr;
+    OnDemand<QLabel> lbSignificator{this};
+    OnDemand<QComboBox> cbSignificator{this};
+    OnDemand<QPushButton> btHeer{this};
+    OnDemand<QPushButton> btVrouw{this};
+    OnDemand<QLabel> lbKop{this};
+    OnDemand<QGroupBox> gbLegenda{this};
+    OnDemand<QListView> lbxLezing{this};
+    OnDemand<QPushButton> btKopieer{this};
+    OnDemand<QPushButton> btHelp{this};
+    OnDemand<QPushButton> btSluit{this};
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -67,7 +67,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void createControls();
+    void createControls() override;
     QWidget *createLegend();
     void makeRoom();
     bool FormKeyDown(QKeyEvent *event);
@@ -77,8 +77,8 @@ private:
 
     TForm7 *m_tableau;
     CardNumber m_significator = 28;
-    ReadingModel *m_model = nullptr;
-    TechniqueFrameOverlay *m_overlay = nullptr;
+    OnDemand<ReadingModel> m_model{this};
+    OnDemand<TechniqueFrameOverlay> m_overlay{this};
     // Gathers the changes of one layout (36 positions in a row) into one
     // refresh.
     QTimer m_layoutChanged;

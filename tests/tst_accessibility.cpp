@@ -18,6 +18,7 @@
 #include "tableau/grand_tableau_window.h"
 #include "tableau/tableau_list_window.h"
 #include "tableau/techniques_window.h"
+#include "widgets/on_demand_window.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -219,6 +220,9 @@ void tst_Accessibility::everyControlHasAName()
     int checked = 0;
     for (QWidget *window : windows) {
         QVERIFY(window);
+        // Windows make their controls when first needed; the walk needs all.
+        if (auto *onDemand = qobject_cast<OnDemandWindow *>(window))
+            onDemand->ensureControls();
         for (QWidget *widget : window->findChildren<QWidget *>()) {
             if (!NeedsName(window, widget))
                 continue;

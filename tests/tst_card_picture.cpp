@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QPainterPath>
 #include <QTest>
 
 using namespace tessaly;
@@ -16,6 +17,7 @@ private slots:
     void rendersEveryCardAtTheScreensPixels_data();
     void rendersEveryCardAtTheScreensPixels();
     void unknownCardDrawsNothing();
+    void embeddedPictureWithClearedCorners();
     void vectorSourceDrawsTheEmbeddedPicture();
     void drawsOnlyInsideItsTarget();
 };
@@ -58,6 +60,31 @@ void tst_CardPicture::unknownCardDrawsNothing()
     QCOMPARE(image.pixelColor(10, 10), QColor(Qt::white));
     QVERIFY(RenderCardPicture(37, QSize(88, 147), 1).isNull());
     QVERIFY(RenderCardPicture(1, QSize(), 1).isNull());
+}
+
+// At 100 % the picture is the embedded JPEG as the toolkit decodes it, drawn
+// through the card's antialiased rounded outline, pixel for pixel.
+void tst_CardPicture::embeddedPictureWithClearedCorners()
+{
+    for (int n = 0; n <= CardCount; ++n) {
+        const QImage decoded = QImage::fromData(ResourceBytes(n + 1), "JPG");
+        QImage expected(decoded.size(), QImage::Format_ARGB32_Premultiplied);
+        expected.fill(Qt::transparent);
+        QPainter painter(&expected);
+        painter.setRenderHint(QPainter::Antialiasing);
+        QPainterPath outline;
+        outline.addRoundedRect(QRectF(expected.rect()), 4, 4);
+        painter.setClipPath(outline);
+        painter.drawImage(QPointF(0, 0), decoded);
+        painter.end();
+        const QImage rendered = RenderCardPicture(n, decoded.size(), 1)
+                                    .toImage()
+                                    .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        QVERIFY2(rendered == expected, qPrintable(QString::number(n)));
+        QCOMPARE(qAlpha(rendered.pixel(0, 0)), 0);
+        QCOMPARE(LoadCardPicture(n).toImage().convertToFormat(QImage::Format_RGB32),
+                 decoded.convertToFormat(QImage::Format_RGB32));
+    }
 }
 
 // The embedded JPEGs are rendered from the same sources by another SVG

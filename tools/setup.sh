@@ -9,6 +9,8 @@ repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 # spelling of the card and pair texts.
 packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev fonts-liberation fonts-dejavu-core
           poppler-utils hunspell hunspell-nl)
+# The card pictures are decoded with libjpeg itself.
+packages+=(libjpeg-dev)
 
 missing=()
 for package in "${packages[@]}"; do
