@@ -27,8 +27,10 @@ void tst_CardPicture::rendersEveryCardAtTheScreensPixels_data()
     QTest::addColumn<qreal>("ratio");
     QTest::addColumn<QSize>("pixels");
     QTest::newRow("100 %") << 1.0 << QSize(88, 147);
+    QTest::newRow("125 %") << 1.25 << QSize(110, 184);
     QTest::newRow("150 %") << 1.5 << QSize(132, 221);
     QTest::newRow("200 %") << 2.0 << QSize(176, 294);
+    QTest::newRow("300 %") << 3.0 << QSize(264, 441);
 }
 
 void tst_CardPicture::rendersEveryCardAtTheScreensPixels()
