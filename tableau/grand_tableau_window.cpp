@@ -114,6 +114,14 @@ TForm7::TForm7(QWidget *parent)
         move(screen->availableGeometry().center() - rect().center());
 }
 
+// The techniques window reads the positions while it closes, so it goes
+// while they still exist.
+TForm7::~TForm7()
+{
+    delete Technieken;
+    Technieken = nullptr;
+}
+
 void TForm7::createControls()
 {
     createPositions();

@@ -30,6 +30,7 @@ class TForm7 : public SpreadWindow
 
 public:
     explicit TForm7(QWidget *parent = nullptr);
+    ~TForm7() override;
 
     // The placing loop from position p.
     void PlaceCards(int p);
