@@ -96,6 +96,18 @@ void tst_CardPicture::embeddedPictureWithClearedCorners()
 void tst_CardPicture::vectorSourceDrawsTheEmbeddedPicture()
 {
     const QSize size(88, 147);
+    // Mean difference per channel between two rows of the pictures.
+    auto meanDifference = [&size](const QImage &a, const QImage &b, int top, int bottom) {
+        qint64 difference = 0;
+        for (int y = top; y < bottom; ++y) {
+            const auto *pa = reinterpret_cast<const QRgb *>(a.constScanLine(y));
+            const auto *pb = reinterpret_cast<const QRgb *>(b.constScanLine(y));
+            for (int x = 0; x < size.width(); ++x)
+                difference += std::abs(qRed(pa[x]) - qRed(pb[x])) + std::abs(qGreen(pa[x]) - qGreen(pb[x])) +
+                              std::abs(qBlue(pa[x]) - qBlue(pb[x]));
+        }
+        return double(difference) / (3.0 * size.width() * (bottom - top));
+    };
     for (int n = 0; n <= CardCount; ++n) {
         const QImage embedded =
             QImage::fromData(ResourceBytes(n + 1), "JPG").convertToFormat(QImage::Format_RGB32);
@@ -106,17 +118,14 @@ void tst_CardPicture::vectorSourceDrawsTheEmbeddedPicture()
         painter.setRenderHint(QPainter::Antialiasing);
         QVERIFY(PaintCardPicture(painter, n, QRectF(QPointF(0, 0), QSizeF(size))));
         painter.end();
-        qint64 difference = 0;
-        for (int y = 0; y < size.height(); ++y) {
-            const auto *a = reinterpret_cast<const QRgb *>(embedded.constScanLine(y));
-            const auto *b = reinterpret_cast<const QRgb *>(drawn.constScanLine(y));
-            for (int x = 0; x < size.width(); ++x)
-                difference += std::abs(qRed(a[x]) - qRed(b[x])) + std::abs(qGreen(a[x]) - qGreen(b[x])) +
-                              std::abs(qBlue(a[x]) - qBlue(b[x]));
-        }
-        const double mean = double(difference) / (3.0 * size.width() * size.height());
-        QVERIFY2(mean < 15.0,
-                 qPrintable(QStringLiteral("card %1 differs by %2 per channel").arg(n).arg(mean)));
+        const double whole = meanDifference(embedded, drawn, 0, size.height());
+        QVERIFY2(whole < 15.0, qPrintable(QStringLiteral("card %1 differs by %2 per channel").arg(n).arg(whole)));
+        // The name is a small part of the picture, but a fallback font for it
+        // shows at once (6 to 15 here, against at most 6.2 in the named font).
+        if (n == 0)
+            continue;
+        const double name = meanDifference(embedded, drawn, 128, 143);
+        QVERIFY2(name < 7.5, qPrintable(QStringLiteral("name of card %1 differs by %2 per channel").arg(n).arg(name)));
     }
 }
 
