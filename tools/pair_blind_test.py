@@ -14,6 +14,8 @@ import random
 import re
 import sys
 
+from pair_review import load
+
 PAIRS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "resources", "pairs")
 NAMES = (
     "Ruiter Klaverblad Schip Huis Boom Wolken Slang Lijkkist Ruiker Zeisen Roede Vogels "
@@ -22,30 +24,15 @@ NAMES = (
 ).split()
 
 
-def read_pairs(folder=PAIRS):
-    """Every pair's lines, keyed 'aa+bb', from the '## aa+bb' blocks."""
-    pairs, key = {}, None
-    for n in range(1, 37):
-        with open(os.path.join(folder, "%02d.txt" % n), encoding="utf-8") as source:
-            for line in source:
-                line = line.rstrip("\n")
-                heading = re.match(r"^## (\d\d\+\d\d)\s*$", line)
-                if heading:
-                    key = heading.group(1)
-                    pairs[key] = []
-                elif key and line.strip():
-                    pairs[key].append(line)
-    return pairs
-
-
 def make(seed, n, out):
-    pairs = read_pairs()
+    pairs = load(PAIRS)
     couples = [(a, b) for a in range(1, 37) for b in range(a + 1, 37)]
     rng = random.Random(seed)
     questions, answers = [], []
     for k, (a, b) in enumerate(rng.sample(couples, n), 1):
         ab_first = rng.random() < 0.5
-        ab, ba = pairs["%02d+%02d" % (a, b)], pairs["%02d+%02d" % (b, a)]
+        # A pair's short text, then its long lines.
+        ab, ba = [[short, *long] for short, long in (pairs[(a, b)], pairs[(b, a)])]
         one, two = (ab, ba) if ab_first else (ba, ab)
         first, second = NAMES[a - 1], NAMES[b - 1]
         questions.append(
