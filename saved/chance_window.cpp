@@ -53,8 +53,8 @@ QString yearText(const QString &year)
 bool isOwnFile(const QString &path)
 {
     const QFileInfo chosen(path);
-    for (const QString &own : {ListFile, ListBackup, DayCardFile, TableauListFile, TableauBackupFile,
-                               QString::fromLatin1(DirectoryLockName)}) {
+    for (const QString &own :
+         OwnListFiles() + QStringList{DayCardFile, QString::fromLatin1(DirectoryLockName)}) {
         const QFileInfo info(own);
         if (QDir::cleanPath(chosen.absoluteFilePath()) == QDir::cleanPath(info.absoluteFilePath()))
             return true;

@@ -304,6 +304,11 @@ void tst_ChanceWindow::csv_data()
         << ""
         << QStringList{"Kelvaro.txt is een bestand van het programma zelf en wordt niet overschreven. "
                        "Kies een andere naam."};
+    QTest::newRow("the practice progress too")
+        << "Oefenlijst.txt"
+        << ""
+        << QStringList{"Oefenlijst.txt is een bestand van het programma zelf en wordt niet overschreven. "
+                       "Kies een andere naam."};
     QTest::newRow("a folder that is not there") << "weg/lijst.csv"
                                                 << "" << QStringList{"Kan lijst.csv niet schrijven."};
 }
