@@ -147,4 +147,23 @@ void RemoveLeftoverTemporaryFiles()
     tessaly::RemoveLeftoverTemporaryFiles(QDir::currentPath(), OwnListFiles());
 }
 
+bool RefusedAsProgramFile(const QString &path)
+{
+    const QFileInfo chosen(path);
+    for (const QString &own :
+         OwnListFiles() + QStringList{DayCardFile, QString::fromLatin1(DirectoryLockName)}) {
+        const QFileInfo info(own);
+        // By another path to the same name, or by a link to the file itself.
+        if (QDir::cleanPath(chosen.absoluteFilePath()) == QDir::cleanPath(info.absoluteFilePath()) ||
+            (chosen.exists() && info.exists() && chosen.canonicalFilePath() == info.canonicalFilePath())) {
+            Platform::instance().message(
+                QStringLiteral("%1 is een bestand van het programma zelf en wordt niet overschreven. "
+                               "Kies een andere naam.")
+                    .arg(chosen.fileName()));
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace tessaly

@@ -34,5 +34,8 @@ QStringList OwnListFiles();
 // Removes such leftovers from the working directory; only while the lock is
 // held, when no rewrite can be under way.
 void RemoveLeftoverTemporaryFiles();
+// Whether an export chosen as path would write over one of the program's own
+// files (its lists, the day-card list, the lock); if so it says so.
+bool RefusedAsProgramFile(const QString &path);
 
 } // namespace tessaly

@@ -2,6 +2,7 @@
 
 #include "app/platform.h"
 #include "app/shared_state.h"
+#include "app/startup.h"
 #include "app/text_file.h"
 #include "print/page_composer.h"
 #include "widgets/controls.h"
@@ -67,7 +68,7 @@ bool SaveSpreadPdf(const PrintedSpread &spread)
     const QString path =
         platform.saveFileName(QStringLiteral("PDF bewaren"), ProposedPdfPath(QDir::currentPath(), spread),
                               QStringLiteral("PDF-bestanden (*.pdf)"));
-    if (path.isEmpty())
+    if (path.isEmpty() || RefusedAsProgramFile(path))
         return false;
     QString error;
     bool written = false;

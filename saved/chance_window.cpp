@@ -49,21 +49,6 @@ QString yearText(const QString &year)
     return QStringLiteral("Jaar ") + year;
 }
 
-// The files the program keeps: an export never writes over them.
-bool isOwnFile(const QString &path)
-{
-    const QFileInfo chosen(path);
-    for (const QString &own :
-         OwnListFiles() + QStringList{DayCardFile, QString::fromLatin1(DirectoryLockName)}) {
-        const QFileInfo info(own);
-        if (QDir::cleanPath(chosen.absoluteFilePath()) == QDir::cleanPath(info.absoluteFilePath()))
-            return true;
-        if (chosen.exists() && info.exists() && chosen.canonicalFilePath() == info.canonicalFilePath())
-            return true;
-    }
-    return false;
-}
-
 QLabel *makeLabel(QWidget *parent, const char *name, QRect geometry)
 {
     auto *label = new QLabel(parent);
@@ -328,13 +313,8 @@ void TKansAnalyse::btCsvClick()
                                                QStringLiteral("CSV-bestanden (*.csv);;Alle bestanden (*)"));
     if (path.isEmpty())
         return;
-    if (isOwnFile(path)) {
-        platform.message(
-            QStringLiteral("%1 is een bestand van het programma zelf en wordt niet overschreven. "
-                           "Kies een andere naam.")
-                .arg(QFileInfo(path).fileName()));
+    if (RefusedAsProgramFile(path))
         return;
-    }
     QString error;
     if (!WriteFileBytes(path, JournalCsv(*lines), &error)) {
         platform.message(error);

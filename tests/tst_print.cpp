@@ -333,6 +333,13 @@ void tst_Print::writeError_data()
                                       << "Kan uitdraai.pdf niet schrijven.";
     QTest::newRow("a folder") << "map.pdf"
                               << "map.pdf is geen gewoon bestand en wordt niet gebruikt.";
+    // Typed over the proposed name: never a PDF in place of the program's lists.
+    QTest::newRow("the journal") << "Orvalis.txt"
+                                 << "Orvalis.txt is een bestand van het programma zelf en wordt niet "
+                                    "overschreven. Kies een andere naam.";
+    QTest::newRow("the practice progress") << "Oefenlijst.txt"
+                                           << "Oefenlijst.txt is een bestand van het programma zelf en "
+                                              "wordt niet overschreven. Kies een andere naam.";
 }
 
 void tst_Print::writeError()
