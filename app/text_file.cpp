@@ -653,9 +653,9 @@ bool LineFile::commit(QByteArray bytes, std::vector<qsizetype> offsets, QString 
 
 bool LineFile::append(const QString &line, QString *error)
 {
-    // A file changed behind an unchanged stamp is read again, so that its
-    // lines are kept.
-    if (!refresh(error) || (!unchanged() && !refresh(error)) || !writable(error))
+    // A file not read yet, or changed (even behind an unchanged stamp), is
+    // read again, so that its lines are kept.
+    if ((!unchanged() && !refresh(error)) || !writable(error))
         return false;
     const std::optional<QByteArray> encoded = encodeLine(m_path, line, error);
     if (!encoded)
