@@ -1,31 +1,16 @@
 #include "catalogue/catalogue.h"
-#include "catalogue/random_source.h"
 #include "practice/practice_question.h"
+#include "tests/support/seeded_random.h"
 
 #include <QRegularExpression>
 #include <QSet>
 #include <QTest>
-
-#include <random>
 
 using namespace tessaly;
 
 Q_DECLARE_METATYPE(Exercise)
 
 namespace {
-
-class SeededRandom : public RandomSource
-{
-public:
-    explicit SeededRandom(quint32 seed)
-        : m_random(seed)
-    {
-    }
-    int below(int n) override { return std::uniform_int_distribution<int>(0, n - 1)(m_random); }
-
-private:
-    std::mt19937 m_random;
-};
 
 QStringList keywordsOf(CardNumber card)
 {

@@ -40,13 +40,13 @@ void SetBoldTextColor(QWidget *widget, const QColor &color, int pixelSize = 0);
 QButtonGroup *MakeLabelModes(QGroupBox *box, const QStringList &captions, const QList<QRect> &places,
                              int initial, std::function<void()> onChange);
 
-// Where window stands beside anchor (right, left, below or above it, gap
-// pixels away) on anchor's screen; on a small screen, where it covers least.
 // Names a combo box as a screen reader hears it: on Linux an editable box
 // is announced by its text and the field and list inside it by their own
 // names, so all three carry the name.
 void SetComboName(QComboBox *box, const QString &name);
 
+// Where window stands beside anchor (right, left, below or above it, gap
+// pixels away) on anchor's screen; on a small screen, where it covers least.
 QPoint PlaceBeside(const QWidget *window, const QWidget *anchor, int gap);
 
 } // namespace tessaly
