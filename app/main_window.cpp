@@ -495,10 +495,7 @@ void TForm1::ChooseSlotCard(int k, int item)
 {
     QComboBox *box = ComboBox[k];
     if (item < 0) {
-        QSignalBlocker block(box);
-        box->setCurrentIndex(LastValidIndex[k]);
-        box->setEditText(box->itemText(LastValidIndex[k]));
-        box->lineEdit()->selectAll();
+        RevertCardPicker(box, LastValidIndex[k]);
     } else {
         Image[k]->show();
         refreshSlot(k, item + 1);

@@ -499,11 +499,7 @@ void TTechnieken::pickerEdited(const QString &typed)
         SetSignificator(item + 1);
         return;
     }
-    // Text that names no card gives way to the card read now.
-    QSignalBlocker block(cbSignificator);
-    cbSignificator->setCurrentIndex(m_significator - 1);
-    cbSignificator->setEditText(cbSignificator->itemText(m_significator - 1));
-    cbSignificator->lineEdit()->selectAll();
+    RevertCardPicker(cbSignificator, m_significator - 1);
 }
 
 TechniquesReading TTechnieken::Reading() const

@@ -52,4 +52,12 @@ int CompleteCardPicker(QComboBox *picker, const QString &typed, bool byName)
     return item;
 }
 
+void RevertCardPicker(QComboBox *picker, int item)
+{
+    QSignalBlocker block(picker);
+    picker->setCurrentIndex(item);
+    picker->setEditText(picker->itemText(item));
+    picker->lineEdit()->selectAll();
+}
+
 } // namespace tessaly

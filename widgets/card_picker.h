@@ -15,5 +15,8 @@ QComboBox *MakeCardPicker(QWidget *parent, const QString &name);
 // replaces it. With byName, a name ("vrouw") is taken where no title
 // matches. Returns that item (card - 1), or -1 when nothing matches.
 int CompleteCardPicker(QComboBox *picker, const QString &typed, bool byName = false);
+// Text that names no card gives way to item, shown whole and selected so that
+// the next key replaces it; without signals, since no card was chosen.
+void RevertCardPicker(QComboBox *picker, int item);
 
 } // namespace tessaly
