@@ -37,4 +37,11 @@ QString ClipboardCopyText(const QString &text)
     return text + CR + Dashes + CR;
 }
 
+QString JoinDutch(const QStringList &parts)
+{
+    if (parts.size() < 2)
+        return parts.join(QString());
+    return parts.mid(0, parts.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" en ") + parts.last();
+}
+
 } // namespace tessaly

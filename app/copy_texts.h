@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 
@@ -24,5 +25,8 @@ CopyTexts BuildCopyTexts(const std::array<QString, 10> &titles, const std::array
 
 // What "Kopieer" puts on the clipboard: the text and one more dash line.
 QString ClipboardCopyText(const QString &text);
+
+// A Dutch enumeration: "a", "a en b", "a, b en c".
+QString JoinDutch(const QStringList &parts);
 
 } // namespace tessaly

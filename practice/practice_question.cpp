@@ -1,5 +1,6 @@
 #include "practice/practice_question.h"
 
+#include "app/copy_texts.h"
 #include "catalogue/random_source.h"
 
 #include <QHash>
@@ -78,13 +79,6 @@ QString keywordChoice(CardNumber card, RandomSource &random)
     for (const int k : drawDistinct(random, 3, int(pool.size()), {}))
         chosen.append(pool[k - 1]);
     return chosen.join(QStringLiteral(", "));
-}
-
-QString cardList(const QStringList &words)
-{
-    if (words.size() < 2)
-        return words.join(QString());
-    return words.mid(0, words.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" en ") + words.last();
 }
 
 // The right option first, then three other cards whose options differ from
@@ -191,7 +185,7 @@ PracticeQuestion BuildQuestion(const PracticeItem &item, RandomSource &random)
         break;
     case Exercise::KeywordsCard: {
         const QStringList words = keywordChoice(n, random).split(QStringLiteral(", "));
-        question.text = QStringLiteral("Bij welke kaart horen de trefwoorden %1?").arg(cardList(words));
+        question.text = QStringLiteral("Bij welke kaart horen de trefwoorden %1?").arg(JoinDutch(words));
         fillCardOptions(question, n, random, [](CardNumber c) { return PracticeOption{CardTitle(c), c}; });
         break;
     }

@@ -1,5 +1,6 @@
 #include "print/printed_spread.h"
 
+#include "app/copy_texts.h"
 #include "app/dutch_date.h"
 #include "saved/saved_list.h"
 
@@ -14,17 +15,9 @@ namespace {
 
 const QString Dash = QStringLiteral(" – ");
 
-// "1", "1 en 8", "1, 4 en 8".
-QString joinDutch(const QStringList &parts)
-{
-    if (parts.size() < 2)
-        return parts.join(QString());
-    return parts.mid(0, parts.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" en ") + parts.last();
-}
-
 QString placeWord(const QStringList &places)
 {
-    return (places.size() > 1 ? QStringLiteral("Kaarten ") : QStringLiteral("Kaart ")) + joinDutch(places);
+    return (places.size() > 1 ? QStringLiteral("Kaarten ") : QStringLiteral("Kaart ")) + JoinDutch(places);
 }
 
 // The embedded texts break their lines for a narrow list box; on paper they
