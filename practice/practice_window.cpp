@@ -419,12 +419,7 @@ bool TOefenen::FormKeyDown(QKeyEvent *event)
             NextQuestion();
             return true;
         }
-        for (int i = 0; i < 4; ++i) {
-            if (focus == btAntwoord[std::size_t(i)]) {
-                Answer(i + 1);
-                return true;
-            }
-        }
+        // An answer button answers through its click.
         if (auto *button = qobject_cast<QPushButton *>(focus)) {
             button->click();
             return true;

@@ -222,21 +222,30 @@ void tst_PracticeWindow::keywordsToCardShowsFourPictures()
 void tst_PracticeWindow::answerByKeyboard_data()
 {
     QTest::addColumn<bool>("right");
+    QTest::addColumn<bool>("byButton"); // Space on the focused answer instead of its number
     QTest::addColumn<QString>("line");
-    QTest::newRow("right") << true
-                           << "kaart-trefwoorden 01 2026-12-11 3.1730 5.2824 1 0 2026-12-08 2026-12-08";
-    QTest::newRow("wrong") << false
+    const QString rightLine =
+        QStringLiteral("kaart-trefwoorden 01 2026-12-11 3.1730 5.2824 1 0 2026-12-08 2026-12-08");
+    QTest::newRow("right") << true << false << rightLine;
+    QTest::newRow("wrong") << false << false
                            << "kaart-trefwoorden 01 2026-12-08 0.4026 7.1949 1 1 2026-12-08 2026-12-08";
+    QTest::newRow("right, Space on its button") << true << true << rightLine;
 }
 
 void tst_PracticeWindow::answerByKeyboard()
 {
     QFETCH(bool, right);
+    QFETCH(bool, byButton);
     QFETCH(QString, line);
     TOefenen *window = open();
     const int option = right ? RightOption(window) : WrongOption(window);
     const QString rightText = descriptionOf(window->btAntwoord[std::size_t(RightOption(window) - 1)]);
-    press(window, Qt::Key_0 + option);
+    if (byButton) {
+        window->btAntwoord[std::size_t(option - 1)]->setFocus();
+        press(window, Qt::Key_Space);
+    } else {
+        press(window, Qt::Key_0 + option);
+    }
     QCOMPARE(nameOf(window->lbUitslag),
              right ? QStringLiteral("Goed") : QStringLiteral("Fout \u2014 ") + rightText);
     QCOMPARE(nameOf(window->lbVandaag), right ? QStringLiteral("Vandaag: 0 te herhalen, 9 nieuw")
