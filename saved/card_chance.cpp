@@ -178,6 +178,12 @@ QString FormatP(double p)
     return decimal(std::floor(p * 1000 + 1e-9) / 1000, 3);
 }
 
+QString FormatPClause(double p)
+{
+    const QString text = FormatP(p);
+    return text.startsWith(u'<') ? text : QStringLiteral("= ") + text;
+}
+
 QString FormatExpected(double expected)
 {
     return expected < 10 ? decimal(expected, 1) : QString::number(std::lround(expected));
@@ -201,12 +207,11 @@ QString VerdictSentence(const ChanceReport &report, int card)
     const CardChance &chance = report.cards[card];
     if (chance.verdict == ChanceVerdict::None)
         return {};
-    const QString p = FormatP(chance.adjustedP);
     return QStringLiteral("%1 komt %2 voor dan toeval: %3 keer, verwacht %4; p %5")
         .arg(CardNames[card],
              chance.verdict == ChanceVerdict::More ? QStringLiteral("vaker") : QStringLiteral("minder vaak"),
              QString::number(chance.observed), FormatExpected(report.expected),
-             p.startsWith(u'<') ? p : QStringLiteral("= ") + p);
+             FormatPClause(chance.adjustedP));
 }
 
 QString FitSentence(const ChanceReport &report)
@@ -218,10 +223,8 @@ QString FitSentence(const ChanceReport &report)
                               "minstens %2 nodig.")
             .arg(report.entries)
             .arg(MinimumJudgedEntries);
-    const QString p = FormatP(report.chiSquareP);
     return QStringLiteral("Alle kaarten samen: χ² = %1 bij %2 vrijheidsgraden, p %3: %4")
-        .arg(decimal(report.chiSquare, 1), QString::number(report.degrees),
-             p.startsWith(u'<') ? p : QStringLiteral("= ") + p,
+        .arg(decimal(report.chiSquare, 1), QString::number(report.degrees), FormatPClause(report.chiSquareP),
              report.chiSquareP < MarkingLevel ? QStringLiteral("de verdeling wijkt af van toeval.")
                                               : QStringLiteral("de verdeling past bij toeval."));
 }

@@ -98,6 +98,8 @@ QList<YearCount> CardPerYear(const JournalTally &tally, int card);
 
 // Dutch number texts: "0,003", "< 0,001"; "25" or, below 10, "2,5".
 QString FormatP(double p);
+// What follows "p" in a sentence: "= 0,003", "< 0,001".
+QString FormatPClause(double p);
 QString FormatExpected(double expected);
 // "Boom komt vaker voor dan toeval: 41 keer, verwacht 25; p = 0,003"; empty
 // for a card that is not marked.

@@ -264,10 +264,8 @@ void TKansAnalyse::showCard()
                    .arg(m_report.bandLow)
                    .arg(m_report.bandHigh);
         if (m_report.judged) {
-            const QString own = FormatP(chance.p);
-            text +=
-                QStringLiteral(" p %1 voor deze kaart alleen, %2 na correctie voor 36 kaarten")
-                    .arg(own.startsWith(u'<') ? own : QStringLiteral("= ") + own, FormatP(chance.adjustedP));
+            text += QStringLiteral(" p %1 voor deze kaart alleen, %2 na correctie voor 36 kaarten")
+                        .arg(FormatPClause(chance.p), FormatP(chance.adjustedP));
             text += chance.verdict == ChanceVerdict::None
                         ? QStringLiteral(".")
                         : QStringLiteral(": ") + VerdictText(chance.verdict) + u'.';

@@ -48,13 +48,12 @@ QString CsvRow(const QString &line)
         open = 11;
     }
     const qsizetype close = open < 0 ? -1 : line.indexOf(QLatin1String(") /"), open);
+    const QString dateText = line.left(9);
+    const std::optional<QDate> date = ParseFileDate(dateText);
     if (close < 0) {
-        const std::optional<QDate> date = ParseFileDate(line.left(9));
         fields << (date ? date->toString(Qt::ISODate) : QString()) << QString() << CsvField(line);
         return fields.join(u';') + QString(CardColumns, u';');
     }
-    const QString dateText = line.left(9);
-    const std::optional<QDate> date = ParseFileDate(dateText);
     QString remark = line.mid(open + 1, close - open - 1);
     if (remark == QLatin1String("..."))
         remark.clear();
