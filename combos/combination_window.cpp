@@ -30,9 +30,6 @@ namespace tessaly {
 
 namespace {
 
-// Gap kept between this window and the spread window it stands beside.
-constexpr int BesideGap = 8;
-
 QLabel *makeLabel(QWidget *parent, const char *name, const QString &caption, QRect geometry,
                   Qt::Alignment alignment = Qt::AlignCenter)
 {
@@ -203,7 +200,7 @@ void TForm5::showBeside()
     if (!isVisible() && !m_placed) {
         m_placed = true;
         if (const QWidget *anchor = workingWindow())
-            move(placeBeside(anchor));
+            move(PlaceBeside(this, anchor));
     }
     show();
     raise();
@@ -224,11 +221,6 @@ const QWidget *TForm5::workingWindow() const
         if (window && window->isVisible())
             return window;
     return nullptr;
-}
-
-QPoint TForm5::placeBeside(const QWidget *anchor) const
-{
-    return PlaceBeside(this, anchor, BesideGap);
 }
 
 void TForm5::LookUpPair()

@@ -76,7 +76,6 @@ private:
     bool FormKeyDown(QKeyEvent *event);
     void showBeside();
     const QWidget *workingWindow() const;
-    QPoint placeBeside(const QWidget *anchor) const;
     void clearTexts();
 
     OnDemand<QStringListModel> m_cardA{this};

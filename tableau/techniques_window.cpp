@@ -36,7 +36,6 @@ constexpr std::array<Technique, TechniqueCount> RingOrder = {
 constexpr int DashLength = 8;
 constexpr int DashGap = 5;
 constexpr QSize SwatchSize(24, 14);
-constexpr int BesideGap = 8;
 const QString HelpTopic = QStringLiteral("- Technieken");
 
 // Colours that look alike to some eyes also differ in their line: these
@@ -411,7 +410,7 @@ void TTechnieken::ShowBeside()
     if (!m_placed) {
         m_placed = true;
         makeRoom();
-        move(PlaceBeside(this, m_tableau, BesideGap));
+        move(PlaceBeside(this, m_tableau));
     }
     show();
     raise();

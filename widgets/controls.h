@@ -47,6 +47,8 @@ void SetComboName(QComboBox *box, const QString &name);
 
 // Where window stands beside anchor (right, left, below or above it, gap
 // pixels away) on anchor's screen; on a small screen, where it covers least.
-QPoint PlaceBeside(const QWidget *window, const QWidget *anchor, int gap);
+// The gap between windows placed side by side.
+inline constexpr int BesideGap = 8;
+QPoint PlaceBeside(const QWidget *window, const QWidget *anchor, int gap = BesideGap);
 
 } // namespace tessaly
