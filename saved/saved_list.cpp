@@ -3,7 +3,6 @@
 #include "catalogue/catalogue.h"
 
 #include <algorithm>
-#include <tuple>
 #include <unordered_map>
 #include <vector>
 
@@ -233,27 +232,15 @@ QString foldedForComparison(QStringView text)
 
 QStringList SortedUniqueIgnoringCase(QStringList texts)
 {
-    // Folding each text once, rather than both sides of every comparison,
-    // keeps a hundred thousand result rows fast.
-    struct Keyed
-    {
-        QString folded;
-        qsizetype index;
-    };
-    std::vector<Keyed> keyed;
-    keyed.reserve(texts.size());
-    for (qsizetype i = 0; i < texts.size(); ++i)
-        keyed.push_back({foldedForComparison(texts[i]), i});
-    std::sort(keyed.begin(), keyed.end(), [&texts](const Keyed &a, const Keyed &b) {
-        const int folded = a.folded.compare(b.folded);
-        return folded != 0 ? folded < 0 : texts[a.index] < texts[b.index];
+    std::sort(texts.begin(), texts.end(), [](const QString &a, const QString &b) {
+        const int folded = a.compare(b, Qt::CaseInsensitive);
+        return folded != 0 ? folded < 0 : a < b;
     });
-    QStringList sorted;
-    sorted.reserve(texts.size());
-    for (std::size_t k = 0; k < keyed.size(); ++k)
-        if (k == 0 || keyed[k].folded != keyed[k - 1].folded)
-            sorted.append(std::move(texts[keyed[k].index]));
-    return sorted;
+    const auto last = std::unique(texts.begin(), texts.end(), [](const QString &a, const QString &b) {
+        return a.compare(b, Qt::CaseInsensitive) == 0;
+    });
+    texts.erase(last, texts.end());
+    return texts;
 }
 
 namespace {
