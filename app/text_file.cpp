@@ -436,6 +436,29 @@ std::optional<QByteArray> encodeLine(const QString &path, const QString &line, Q
     return encoded;
 }
 
+struct EncodedLines
+{
+    QByteArray bytes;                  // every line ended by CR LF
+    std::vector<qsizetype> offsets{0}; // line i is bytes[offsets[i], offsets[i + 1])
+};
+
+// The lines as the file holds them; nullopt with the reason for the first
+// that can't be.
+std::optional<EncodedLines> encodeLines(const QString &path, const QStringList &lines, QString *error)
+{
+    EncodedLines encoded;
+    encoded.offsets.reserve(lines.size() + 1);
+    for (const QString &line : lines) {
+        const std::optional<QByteArray> bytes = encodeLine(path, line, error);
+        if (!bytes)
+            return std::nullopt;
+        encoded.bytes += *bytes;
+        encoded.bytes += "\r\n";
+        encoded.offsets.push_back(encoded.bytes.size());
+    }
+    return encoded;
+}
+
 } // namespace
 
 bool FileExists(const QString &path)
@@ -491,15 +514,8 @@ std::optional<QStringList> ReadLines(const QString &path, QString *error)
 
 bool WriteLines(const QString &path, const QStringList &lines, QString *error)
 {
-    QByteArray bytes;
-    for (const QString &line : lines) {
-        const std::optional<QByteArray> encoded = encodeLine(path, line, error);
-        if (!encoded)
-            return false;
-        bytes += *encoded;
-        bytes += "\r\n";
-    }
-    return writeBytes(path, bytes, error);
+    const std::optional<EncodedLines> encoded = encodeLines(path, lines, error);
+    return encoded && writeBytes(path, encoded->bytes, error);
 }
 
 bool WriteFileBytes(const QString &path, const QByteArray &bytes, QString *error)
@@ -753,18 +769,8 @@ bool LineFile::rewrite(const QStringList &lines, QString *error)
     const bool unreadable = !m_loaded && !m_unwritable.isEmpty();
     if (!unreadable && !current(error))
         return false;
-    QByteArray bytes;
-    std::vector<qsizetype> offsets{0};
-    offsets.reserve(lines.size() + 1);
-    for (const QString &line : lines) {
-        const std::optional<QByteArray> encoded = encodeLine(m_path, line, error);
-        if (!encoded)
-            return false;
-        bytes += *encoded;
-        bytes += "\r\n";
-        offsets.push_back(bytes.size());
-    }
-    if (!commit(std::move(bytes), std::move(offsets), error))
+    std::optional<EncodedLines> encoded = encodeLines(m_path, lines, error);
+    if (!encoded || !commit(std::move(encoded->bytes), std::move(encoded->offsets), error))
         return false;
     m_loaded = true;
     m_unwritable.clear();
