@@ -553,6 +553,7 @@ bool LineFile::refresh(QString *error)
     if (m_loaded && now == m_stamp)
         return true;
     m_loaded = false;
+    m_readFailed = false;
     m_unwritable.clear();
     m_bytes.clear();
     m_offsets.assign(1, 0);
@@ -564,6 +565,7 @@ bool LineFile::refresh(QString *error)
         QString failure;
         std::optional<QByteArray> bytes = readBytes(m_path, &failure, &m_stamp);
         if (!bytes) {
+            m_readFailed = true;
             m_unwritable = failure;
             setError(error, failure);
             return false;
@@ -766,13 +768,13 @@ bool LineFile::clear(const QString &backup, QString *error)
 bool LineFile::rewrite(const QStringList &lines, QString *error)
 {
     // A file that could not be read holds nothing that could be kept.
-    const bool unreadable = !m_loaded && !m_unwritable.isEmpty();
-    if (!unreadable && !current(error))
+    if (!m_readFailed && !current(error))
         return false;
     std::optional<EncodedLines> encoded = encodeLines(m_path, lines, error);
     if (!encoded || !commit(std::move(encoded->bytes), std::move(encoded->offsets), error))
         return false;
     m_loaded = true;
+    m_readFailed = false;
     m_unwritable.clear();
     m_lines = lines;
     return true;

@@ -90,6 +90,8 @@ public:
     // by the next refresh().
     bool unchanged();
     bool exists() const { return m_stamp.exists; }
+    // Whether the last refresh() could not read the file.
+    bool readFailed() const { return m_readFailed; }
     // The lines as last read or written; refresh() first for the file's own.
     const QStringList &lines() const;
     int count() const { return int(m_offsets.size()) - 1; }
@@ -122,6 +124,7 @@ private:
     QString m_path;
     FileStamp m_stamp;
     bool m_loaded = false;
+    bool m_readFailed = false;
     // Why the text cannot be written back (read error, unstorable character).
     QString m_unwritable;
     // Of the bytes as they are on disk, which differ from m_bytes when the

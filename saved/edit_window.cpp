@@ -223,12 +223,13 @@ void TBewerk::RestoreBackup()
         platform.message(QStringLiteral("Backup niet gevonden."));
         return;
     }
-    // Entries written meanwhile by another program were never seen here.
-    if (!stillTheFile())
+    // Entries written meanwhile by another program were never seen here; a
+    // journal that can't be read has none to lose, and the backup mends it.
+    LineFile &journal = Windows().Verleden->journal();
+    if (!journal.readFailed() && !stillTheFile())
         return;
     QString error;
     const std::optional<QStringList> backup = ReadLines(ListBackup, &error);
-    LineFile &journal = Windows().Verleden->journal();
     BusyCursor busy;
     if (!backup || !journal.rewrite(*backup, &error)) {
         platform.message(error);

@@ -11,6 +11,8 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <unistd.h>
+
 using namespace tessaly;
 
 namespace {
@@ -44,6 +46,7 @@ private slots:
     void fileChangedInPlaceIsNotOverwritten();
     void restoreAfterDelete();
     void restoreQuestionAndMissingBackup();
+    void restoreOverAnUnreadableJournal();
     void closeShowsListWindow();
     void longLineIsDrawnCut();
     void lineTooLongToEditIsRefused();
@@ -271,6 +274,26 @@ void tst_EditWindow::restoreQuestionAndMissingBackup()
     QCOMPARE(platform().messages, QStringList{QStringLiteral("Backup niet gevonden.")});
     QCOMPARE(m_program->lines(ListFile), Journal);
     QCOMPARE(edit()->rows(), Journal);
+}
+
+// The backup is there for the day the journal can't be read.
+void tst_EditWindow::restoreOverAnUnreadableJournal()
+{
+    if (::geteuid() == 0)
+        QSKIP("the superuser reads a file without read permission");
+    edit()->btSluit->click();
+    m_program->write(ListBackup, Journal.mid(0, 2));
+    // Unreadable but not read-only, as a sync tool or a disk fault can leave it.
+    QVERIFY(QFile::setPermissions(ListFile, QFile::WriteOwner));
+    Windows().Verleden->btBewHerst->click();
+    QCOMPARE(platform().messages, QStringList{QStringLiteral("Kan Orvalis.txt niet lezen.")});
+    platform().messages.clear();
+    platform().confirmAnswers = {true};
+    edit()->btBack->click();
+    QCOMPARE(platform().messages, QStringList());
+    QVERIFY(QFile::setPermissions(ListFile, QFile::ReadOwner | QFile::WriteOwner));
+    QCOMPARE(m_program->lines(ListFile), Journal.mid(0, 2));
+    QCOMPARE(edit()->rows(), Journal.mid(0, 2));
 }
 
 void tst_EditWindow::closeShowsListWindow()
