@@ -523,6 +523,12 @@ bool WriteFileBytes(const QString &path, const QByteArray &bytes, QString *error
     return writeBytes(path, bytes, error);
 }
 
+QString ChangedAndReloaded(const QString &path)
+{
+    return QStringLiteral("%1 is intussen gewijzigd en opnieuw geladen; er is niets opgeslagen.")
+        .arg(fileName(path));
+}
+
 FileStamp StampOf(const QString &path)
 {
 #ifdef Q_OS_UNIX

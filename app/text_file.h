@@ -36,6 +36,9 @@ bool WriteLines(const QString &path, const QStringList &lines, QString *error = 
 // Writes bytes as they are, atomically, for files that are not lists (an
 // export): the same refusals and error messages as the lists.
 bool WriteFileBytes(const QString &path, const QByteArray &bytes, QString *error = nullptr);
+// What a list window says when the file changed under the rows it shows and
+// it read the file again instead of writing.
+QString ChangedAndReloaded(const QString &path);
 
 // Whether the last write of the file in this run failed: its backup is then
 // the one copy known to be whole, and stays at the end of the program.

@@ -318,8 +318,7 @@ bool TVerleden::checkUnchanged(bool rowsAreFile)
     if (current)
         return true;
     // Another program wrote the list: writing the rows would undo that.
-    Platform::instance().message(
-        QStringLiteral("Orvalis.txt is intussen gewijzigd en opnieuw geladen; er is niets opgeslagen."));
+    Platform::instance().message(ChangedAndReloaded(ListFile));
     RefreshList();
     return false;
 }

@@ -189,8 +189,7 @@ void TForm8::DeleteSelection()
     Platform &platform = Platform::instance();
     if (!m_list.unchanged() || m_list.generation() != m_known) {
         // Another program wrote the list: writing the rows would undo that.
-        platform.message(QStringLiteral(
-            "GrandTabLijst.txt is intussen gewijzigd en opnieuw geladen; er is niets opgeslagen."));
+        platform.message(ChangedAndReloaded(TableauListFile));
         ReloadList();
         return;
     }
