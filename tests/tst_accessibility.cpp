@@ -1,3 +1,4 @@
+#include "accessible_text.h"
 #include "app/help_window.h"
 #include "app/main_window.h"
 #include "app/shared_state.h"
@@ -80,8 +81,7 @@ bool NeedsName(const QWidget *window, const QWidget *widget)
 // set); "?" or "*" tells a listener nothing.
 QString AnnouncedName(QWidget *widget)
 {
-    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(widget);
-    return face ? face->text(QAccessible::Name) : QString();
+    return AccessibleText(widget);
 }
 
 bool Announceable(QWidget *widget)

@@ -1,3 +1,4 @@
+#include "accessible_text.h"
 #include "app/help_window.h"
 #include "app/main_window.h"
 #include "app/window_set.h"
@@ -29,12 +30,6 @@ const QStringList Small = {
     QStringLiteral("03.mrt.26 #(9-Kaart) / 06 04 07 01 02 03 08 05 09"),
     QStringLiteral("losse regel"),
 };
-
-QString announced(QWidget *widget, QAccessible::Text text)
-{
-    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(widget);
-    return face ? face->text(text) : QString();
-}
 
 } // namespace
 
@@ -87,7 +82,7 @@ void tst_ChanceWindow::cleanup()
 void tst_ChanceWindow::opensFromTheAnalysis()
 {
     open(Small);
-    QCOMPARE(announced(analysis()->btKans, QAccessible::Name), QStringLiteral("Kans"));
+    QCOMPARE(AccessibleText(analysis()->btKans, QAccessible::Name), QStringLiteral("Kans"));
     QCOMPARE(analysis()->btKans->text(), QStringLiteral("Kans"));
     // In free space: it covers none of the analysis window's controls.
     for (QWidget *control : analysis()->findChildren<QWidget *>())
@@ -97,9 +92,9 @@ void tst_ChanceWindow::opensFromTheAnalysis()
     QCOMPARE(chance()->windowTitle(), QStringLiteral("Kansanalyse"));
     QCOMPARE(chance()->lbAantal->text(),
              QStringLiteral("Alle jaren: 3 leggingen (1 regel zonder kaarten telt niet mee)"));
-    QCOMPARE(announced(chance()->grKans, QAccessible::Name), QStringLiteral("Kansgrafiek"));
+    QCOMPARE(AccessibleText(chance()->grKans, QAccessible::Name), QStringLiteral("Kansgrafiek"));
     for (QPushButton *button : {chance()->btKopieer, chance()->btCsv, chance()->btSelectie})
-        QCOMPARE(announced(button, QAccessible::Name), button->text());
+        QCOMPARE(AccessibleText(button, QAccessible::Name), button->text());
 }
 
 void tst_ChanceWindow::marksOnlyWhatStandsOut_data()
@@ -119,7 +114,7 @@ void tst_ChanceWindow::marksOnlyWhatStandsOut()
     QFETCH(int, favoured);
     QFETCH(QString, marked);
     open(ChanceJournal(entries, favoured, 7));
-    QCOMPARE(announced(chance()->grKans, QAccessible::Description), marked);
+    QCOMPARE(AccessibleText(chance()->grKans, QAccessible::Description), marked);
     const QStringList sentences = chance()->mmOordeel->toPlainText().split(u'\n');
     QCOMPARE(sentences.size(), 1);
     if (favoured)
@@ -141,7 +136,8 @@ void tst_ChanceWindow::tooFewEntries()
                                                        "29, en er zijn er minstens 30 nodig."));
     QCOMPARE(chance()->mmOordeel->toPlainText(),
              QStringLiteral("Geen oordeel per kaart: daarvoor zijn minstens 30 leggingen nodig."));
-    QCOMPARE(announced(chance()->grKans, QAccessible::Description), QStringLiteral("Geen kaart gemarkeerd."));
+    QCOMPARE(AccessibleText(chance()->grKans, QAccessible::Description),
+             QStringLiteral("Geen kaart gemarkeerd."));
 }
 
 void tst_ChanceWindow::followsTheAnalysisYear()
@@ -155,7 +151,7 @@ void tst_ChanceWindow::followsTheAnalysisYear()
     QCOMPARE(chance()->report().cards[15].observed, 1);
     QCOMPARE(chance()->report().cards[6].observed, 0);
     // The chosen card stays, with its years.
-    QCOMPARE(announced(chance()->grJaren, QAccessible::Description),
+    QCOMPARE(AccessibleText(chance()->grJaren, QAccessible::Description),
              QStringLiteral("05) Boom per jaar: 2021: 1, 2026: 1"));
     analysis()->btLess->click();
     QCOMPARE(chance()->lbAantal->text(), QStringLiteral("Jaar 2020: 0 leggingen"));
@@ -211,8 +207,9 @@ void tst_ChanceWindow::chooseCard()
     }
     QCOMPARE(chart->selectedCard(), card);
     QVERIFY(chance()->lbKaart->text().startsWith(CardTitles[card] + QStringLiteral(": ")));
-    QVERIFY(announced(chart, QAccessible::Description).startsWith(CardTitles[card] + QStringLiteral(": ")));
-    QVERIFY(announced(chance()->grJaren, QAccessible::Description)
+    QVERIFY(
+        AccessibleText(chart, QAccessible::Description).startsWith(CardTitles[card] + QStringLiteral(": ")));
+    QVERIFY(AccessibleText(chance()->grJaren, QAccessible::Description)
                 .startsWith(CardTitles[card] + QStringLiteral(" per jaar: ")));
     QVERIFY(chance()->btSelectie->isEnabled());
 }

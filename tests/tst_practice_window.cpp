@@ -1,3 +1,4 @@
+#include "accessible_text.h"
 #include "app/help_window.h"
 #include "app/main_window.h"
 #include "app/startup.h"
@@ -24,20 +25,14 @@ using namespace tessaly;
 
 namespace {
 
-QString accessibleText(QWidget *widget, QAccessible::Text kind)
-{
-    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(widget);
-    return face ? face->text(kind) : QString();
-}
-
 QString nameOf(QWidget *widget)
 {
-    return accessibleText(widget, QAccessible::Name);
+    return AccessibleText(widget, QAccessible::Name);
 }
 
 QString descriptionOf(QWidget *widget)
 {
-    return accessibleText(widget, QAccessible::Description);
+    return AccessibleText(widget, QAccessible::Description);
 }
 
 CardNumber cardIn(const QString &text, int nth = 0)

@@ -1,3 +1,4 @@
+#include "accessible_text.h"
 #include "app/main_window.h"
 #include "app/shared_state.h"
 #include "app/window_set.h"
@@ -205,8 +206,7 @@ void tst_Print::pdfOfEachWindow()
     for (const char *name : {"btAfdrukken", "btPdf"}) {
         QPushButton *made = button(shown, name);
         QVERIFY2(made, name);
-        QAccessibleInterface *face = QAccessible::queryAccessibleInterface(made);
-        QCOMPARE(face->text(QAccessible::Name), made->text());
+        QCOMPARE(AccessibleText(made), made->text());
     }
 
     const QString path = savePdf(shown);
