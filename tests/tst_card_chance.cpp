@@ -1,5 +1,6 @@
 #include "saved/card_analysis.h"
 #include "saved/card_chance.h"
+#include "tests/support/compare_close.h"
 
 #include <QTest>
 
@@ -15,11 +16,6 @@ using namespace tessaly;
 Q_DECLARE_METATYPE(YearTally)
 
 namespace {
-
-bool close(double actual, double expected)
-{
-    return expected == 0 ? actual == 0 : std::abs(actual - expected) <= 1e-9 * std::abs(expected);
-}
 
 // n entries of `size` cards; counts[c - 1] entries hold card c.
 YearTally tallyOf(int entries, int size, const QList<int> &counts)
@@ -151,12 +147,11 @@ void tst_CardChance::judge()
     const ChanceReport report = JudgeChance(tally);
     QVERIFY(report.judged);
     QCOMPARE(report.exact, exact);
-    QVERIFY(close(report.expected, expected));
+    COMPARE_CLOSE(report.expected, expected);
     QCOMPARE(report.bandLow, bandLow);
     QCOMPARE(report.bandHigh, bandHigh);
-    QVERIFY2(close(report.cards[card].p, p), qPrintable(QString::number(report.cards[card].p, 'g', 17)));
-    QVERIFY2(close(report.cards[card].adjustedP, adjustedP),
-             qPrintable(QString::number(report.cards[card].adjustedP, 'g', 17)));
+    COMPARE_CLOSE(report.cards[card].p, p);
+    COMPARE_CLOSE(report.cards[card].adjustedP, adjustedP);
     QList<int> foundMore;
     QList<int> foundFewer;
     for (int n = 1; n <= CardCount; ++n) {
@@ -167,9 +162,9 @@ void tst_CardChance::judge()
     }
     QCOMPARE(foundMore, more);
     QCOMPARE(foundFewer, fewer);
-    QVERIFY2(close(report.chiSquare, chiSquare), qPrintable(QString::number(report.chiSquare, 'g', 17)));
+    COMPARE_CLOSE(report.chiSquare, chiSquare);
     QCOMPARE(report.degrees, 35);
-    QVERIFY2(close(report.chiSquareP, chiSquareP), qPrintable(QString::number(report.chiSquareP, 'g', 17)));
+    COMPARE_CLOSE(report.chiSquareP, chiSquareP);
 }
 
 void tst_CardChance::texts()
@@ -237,10 +232,10 @@ void tst_CardChance::perYear()
     QCOMPARE(years.size(), 2); // "2x" and "" are not years
     QCOMPARE(years[0].label, QStringLiteral("2024"));
     QCOMPARE(years[0].observed, 1);
-    QVERIFY(close(years[0].expected, 3.0 / 36));
+    COMPARE_CLOSE(years[0].expected, 3.0 / 36);
     QCOMPARE(years[1].year, QStringLiteral("26"));
     QCOMPARE(years[1].observed, 1);
-    QVERIFY(close(years[1].expected, 8.0 / 36));
+    COMPARE_CLOSE(years[1].expected, 8.0 / 36);
     QVERIFY(CardPerYear(TallyJournal(lines), 0).isEmpty());
 }
 

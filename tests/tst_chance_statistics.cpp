@@ -1,4 +1,5 @@
 #include "saved/chance_statistics.h"
+#include "tests/support/compare_close.h"
 
 #include <QTest>
 
@@ -12,22 +13,6 @@ using namespace tessaly;
 // the Python line stands above each table. None is taken from this code.
 
 Q_DECLARE_METATYPE(std::vector<double>)
-
-namespace {
-
-bool close(double actual, double expected, double relative = 1e-9)
-{
-    if (expected == 0)
-        return actual == 0;
-    return std::abs(actual - expected) <= relative * std::abs(expected);
-}
-
-#define COMPARE_CLOSE(actual, expected)                                                                      \
-    QVERIFY2(                                                                                                \
-        close(actual, expected),                                                                             \
-        qPrintable(QStringLiteral("%1 instead of %2").arg(actual, 0, 'g', 17).arg(expected, 0, 'g', 17)))
-
-} // namespace
 
 class tst_ChanceStatistics : public QObject
 {
