@@ -6,6 +6,7 @@
 // times the exact test at its largest. Prints the median of the runs.
 
 #include "app/window_set.h"
+#include "bench_timing.h"
 #include "chance_journal.h"
 #include "program_fixture.h"
 #include "saved/analysis_window.h"
@@ -26,12 +27,6 @@ using namespace tessaly;
 
 namespace {
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 // Runs setup (untimed), then action and a paint of the window, runs times.
 void measure(const char *what, int runs, const std::function<void()> &setup,
              const std::function<void()> &action)
@@ -47,7 +42,7 @@ void measure(const char *what, int runs, const std::function<void()> &setup,
         Windows().KansAnalyse->grab();
         times.push_back(timer.nsecsElapsed() / 1e6);
     }
-    std::printf("%-44s %8.1f ms\n", what, median(times));
+    std::printf("%-44s %8.1f ms\n", what, Median(times));
 }
 
 void benchJournal(ProgramFixture &program, int entries, int runs)

@@ -10,6 +10,7 @@
 #include "app/startup.h"
 #include "app/text_file.h"
 #include "app/window_set.h"
+#include "bench_timing.h"
 #include "practice/practice_file.h"
 #include "practice/practice_window.h"
 #include "program_fixture.h"
@@ -48,21 +49,6 @@ QStringList progressLines(int lines, const QDate &today)
     return written;
 }
 
-// CPU time of this thread: what the opening costs, whatever else runs on
-// the machine.
-double cpuMs()
-{
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
-}
-
-double median(std::vector<double> times)
-{
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -94,12 +80,12 @@ int main(int argc, char **argv)
                 return 1;
             QApplication::processEvents();
             QElapsedTimer timer;
-            const double cpuStart = cpuMs();
+            const double cpuStart = ThreadCpuMs();
             timer.start();
             main->btOefenen->click();
             QApplication::processEvents();
             first[c].push_back(timer.nsecsElapsed() / 1e6);
-            cpu[c].push_back(cpuMs() - cpuStart);
+            cpu[c].push_back(ThreadCpuMs() - cpuStart);
             TOefenen *window = main->Oefenen();
             vandaag[c] = window->lbVandaag->text();
             window->close();
@@ -111,6 +97,6 @@ int main(int argc, char **argv)
     }
     for (std::size_t c = 0; c < counts.size(); ++c)
         std::printf("%5d lines: open %6.1f ms (%.1f ms CPU), reopen %6.1f ms (median of %d; %s)\n", counts[c],
-                    median(first[c]), median(cpu[c]), median(again[c]), runs, qPrintable(vandaag[c]));
+                    Median(first[c]), Median(cpu[c]), Median(again[c]), runs, qPrintable(vandaag[c]));
     return 0;
 }

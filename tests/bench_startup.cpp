@@ -7,6 +7,7 @@
 #include "app/startup.h"
 #include "app/text_file.h"
 #include "app/window_set.h"
+#include "bench_timing.h"
 #include "literal_duplicates.h"
 #include "saved/saved_list.h"
 
@@ -88,12 +89,6 @@ Times startOnce(const QStringList &arguments)
     return {ms, words[1].toDouble()};
 }
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -127,10 +122,10 @@ int main(int argc, char **argv)
                 QFileInfo(list).size() / 1e6);
     std::printf("%-28s %10s %8s %10s %8s\n", "", "wall", "ratio", "CPU", "ratio");
     // Ratios are to the empty window, the last case.
-    const double emptyWall = median(wall.back());
-    const double emptyCpu = median(cpu.back());
+    const double emptyWall = Median(wall.back());
+    const double emptyCpu = Median(cpu.back());
     for (std::size_t c = 0; c < cases.size(); ++c)
-        std::printf("%-28s %7.1f ms %7.2fx %7.1f ms %7.2fx\n", cases[c].first, median(wall[c]),
-                    median(wall[c]) / emptyWall, median(cpu[c]), median(cpu[c]) / emptyCpu);
+        std::printf("%-28s %7.1f ms %7.2fx %7.1f ms %7.2fx\n", cases[c].first, Median(wall[c]),
+                    Median(wall[c]) / emptyWall, Median(cpu[c]), Median(cpu[c]) / emptyCpu);
     return 0;
 }

@@ -5,6 +5,7 @@
 // wall clock, which other programs on a busy machine stretch.
 
 #include "app/window_set.h"
+#include "bench_timing.h"
 #include "program_fixture.h"
 #include "tableau/grand_tableau_window.h"
 #include "tableau/techniques_window.h"
@@ -21,13 +22,6 @@
 using namespace tessaly;
 
 namespace {
-
-double cpuMilliseconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
-}
 
 void report(const char *what, std::vector<double> times)
 {
@@ -62,7 +56,7 @@ int main(int argc, char **argv)
     QElapsedTimer timer;
     for (int run = 0; run < runs; ++run) {
         for (CardNumber card = 1; card <= CardCount; ++card) {
-            const double cpuStart = cpuMilliseconds();
+            const double cpuStart = ThreadCpuMs();
             timer.start();
             techniques->SetSignificator(card);
             update.push_back(timer.nsecsElapsed() / 1e6);
@@ -70,7 +64,7 @@ int main(int argc, char **argv)
             // event loop.
             QApplication::processEvents();
             change.push_back(timer.nsecsElapsed() / 1e6);
-            cpu.push_back(cpuMilliseconds() - cpuStart);
+            cpu.push_back(ThreadCpuMs() - cpuStart);
             timer.start();
             const QString text = techniques->ReadingText();
             reading.push_back(timer.nsecsElapsed() / 1e6);
