@@ -7,6 +7,7 @@
 #include "literal_duplicates.h"
 #include "practice/practice_file.h"
 #include "saved/saved_list.h"
+#include "tests/support/file_bytes.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -29,12 +30,6 @@ private slots:
 };
 
 namespace {
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-}
 
 // Starts the saver, kills it delay after it says it is ready (none: lets it
 // finish) and returns the time from "ready" to its end.
@@ -64,7 +59,7 @@ void tst_KillSave::killedSaveLosesNothing()
     const QString backup = dir.filePath(ListBackup);
     const QString line = QStringLiteral("08.dec.26 (gedood) / 01 02 03");
     QVERIFY(WriteLines(list, GeneratedJournal(20000, 14)));
-    const QByteArray old = fileBytes(list);
+    const QByteArray old = FileBytes(list);
     const QByteArray saved = old + *ToWindows1252(line) + "\r\n";
 
     // Runs one save; kills it after delay (none: lets it finish). Returns the
@@ -83,17 +78,17 @@ void tst_KillSave::killedSaveLosesNothing()
     }
 
     const std::chrono::microseconds whole = run(std::nullopt);
-    QCOMPARE(fileBytes(list), saved);
-    QCOMPARE(fileBytes(backup), saved);
+    QCOMPARE(FileBytes(list), saved);
+    QCOMPARE(FileBytes(backup), saved);
 
     std::mt19937 random(1412);
     std::uniform_int_distribution<qint64> moment(0, whole.count() * 3 / 2);
     int untouched = 0;
     for (int kill = 0; kill < 50; ++kill) {
         run(std::chrono::microseconds(moment(random)));
-        const QByteArray after = fileBytes(list);
+        const QByteArray after = FileBytes(list);
         QVERIFY2(after == old || after == saved, qPrintable(QStringLiteral("kill %1").arg(kill)));
-        const QByteArray afterBackup = fileBytes(backup);
+        const QByteArray afterBackup = FileBytes(backup);
         QVERIFY2(afterBackup == old || afterBackup == saved, qPrintable(QStringLiteral("kill %1").arg(kill)));
         untouched += after == old;
     }
@@ -110,11 +105,11 @@ void tst_KillSave::killedPracticeSaveLeavesTheFileWhole()
     for (int index = 0; index < TotalItemCount(); ++index)
         progress.answer(ItemAt(index), index % 3 != 0, QDate(2026, 11, 1).addDays(index % 30));
     QVERIFY(WriteLines(path, PracticeLines(progress, {})));
-    const QByteArray old = fileBytes(path);
+    const QByteArray old = FileBytes(path);
     const QStringList arguments = {QStringLiteral("practice"), dir.path(), QStringLiteral("2026-12-08")};
 
     const std::chrono::microseconds whole = runSaver(arguments, std::nullopt);
-    const QByteArray saved = fileBytes(path);
+    const QByteArray saved = FileBytes(path);
     QVERIFY(saved != old);
     // The file as read, with the one answer on top.
     PracticeProgress read = ReadPracticeLines(PracticeLines(progress, {})).progress;
@@ -132,7 +127,7 @@ void tst_KillSave::killedPracticeSaveLeavesTheFileWhole()
             file.write(old);
         }
         runSaver(arguments, std::chrono::microseconds(moment(random)));
-        const QByteArray after = fileBytes(path);
+        const QByteArray after = FileBytes(path);
         QVERIFY2(after == old || after == saved, qPrintable(QStringLiteral("kill %1").arg(kill)));
         untouched += after == old;
     }

@@ -1,6 +1,7 @@
 #include "app/text_file.h"
 #include "catalogue/catalogue.h"
 #include "practice/practice_file.h"
+#include "tests/support/file_bytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,12 +19,6 @@ const QString Good =
 const QString Other = QStringLiteral("positie-thema 07 2026-12-20 10.7389 5.2730 2 0 2026-12-09 2026-12-06");
 const PracticeItem Pair{Exercise::PairText, PairIndexOf(5, 16)};
 const PracticeItem Position{Exercise::PositionTheme, 7};
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-}
 
 void writeBytes(const QString &path, const QByteArray &bytes)
 {
@@ -173,10 +168,10 @@ void tst_PracticeFile::answerIsWrittenAsWindows1252CrLf()
     PracticeStore store(dir.filePath(QString::fromLatin1(PracticeFileName)));
     QString error;
     QVERIFY(store.answer(Pair, true, Day0, &error));
-    QCOMPARE(fileBytes(dir.filePath(QStringLiteral("Oefenlijst.txt"))),
+    QCOMPARE(FileBytes(dir.filePath(QStringLiteral("Oefenlijst.txt"))),
              "instelling nieuw-per-dag 10\r\n" + Good.toLatin1() + "\r\n");
     QVERIFY(store.setNewPerDay(3, &error));
-    QVERIFY(fileBytes(dir.filePath(QStringLiteral("Oefenlijst.txt")))
+    QVERIFY(FileBytes(dir.filePath(QStringLiteral("Oefenlijst.txt")))
                 .startsWith("instelling nieuw-per-dag 3\r\n"));
 }
 

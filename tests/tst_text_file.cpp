@@ -1,5 +1,6 @@
 #include "app/dutch_date.h"
 #include "app/text_file.h"
+#include "tests/support/file_bytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,37 +9,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 using namespace tessaly;
-
-namespace {
-
-// What some sync and backup tools do: other bytes of the same length written
-// into the file itself, and its modification time set back.
-void rewriteInPlaceKeepingTime(const QString &path, const QByteArray &bytes)
-{
-    const QByteArray name = QFile::encodeName(path);
-    struct stat before;
-    QVERIFY(::stat(name.constData(), &before) == 0);
-    QCOMPARE(qint64(before.st_size), qint64(bytes.size()));
-    const int fd = ::open(name.constData(), O_WRONLY);
-    QVERIFY(fd >= 0);
-    QCOMPARE(::pwrite(fd, bytes.constData(), bytes.size(), 0), ssize_t(bytes.size()));
-    ::close(fd);
-    const struct timespec times[2] = {before.st_atim, before.st_mtim};
-    QVERIFY(::utimensat(AT_FDCWD, name.constData(), times, 0) == 0);
-}
-
-QByteArray bytesOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-}
-
-} // namespace
 
 class tst_TextFile : public QObject
 {
@@ -319,7 +290,7 @@ void tst_TextFile::sameStampRewriteIsSeen()
     QVERIFY(held.refresh());
     QVERIFY(held.unchanged());
     const QByteArray outside("een\r\nTWEE\r\n");
-    rewriteInPlaceKeepingTime(file, outside);
+    RewriteInPlaceKeepingTime(file, outside);
 
     QString error;
     bool done = false;
@@ -334,7 +305,7 @@ void tst_TextFile::sameStampRewriteIsSeen()
     else
         done = held.rewrite({QStringLiteral("oud")}, &error);
     QCOMPARE(done, !after.isEmpty());
-    QCOMPARE(bytesOf(file), after.isEmpty() ? outside : after);
+    QCOMPARE(FileBytes(file), after.isEmpty() ? outside : after);
     QCOMPARE(error, after.isEmpty() ? QStringLiteral("s.txt is intussen gewijzigd; er is niets opgeslagen.")
                                     : QString());
     QVERIFY(!QFile::exists(path("s.bak")));

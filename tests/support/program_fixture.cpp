@@ -1,5 +1,7 @@
 #include "program_fixture.h"
 
+#include "file_bytes.h"
+
 #include "app/shared_state.h"
 #include "app/startup.h"
 #include "app/text_file.h"
@@ -9,10 +11,6 @@
 #include <QDir>
 #include <QFile>
 #include <QTest>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 ProgramFixture::ProgramFixture()
     : m_oldDir(QDir::currentPath())
@@ -51,14 +49,5 @@ void ProgramFixture::rewriteInPlace(const QString &name, const QStringList &line
     QByteArray bytes;
     for (const QString &line : lines)
         bytes += line.toLatin1() + "\r\n";
-    const QByteArray path = QFile::encodeName(name);
-    struct stat before;
-    QVERIFY(::stat(path.constData(), &before) == 0);
-    QCOMPARE(qint64(bytes.size()), qint64(before.st_size));
-    const int fd = ::open(path.constData(), O_WRONLY);
-    QVERIFY(fd >= 0);
-    QCOMPARE(::pwrite(fd, bytes.constData(), bytes.size(), 0), ssize_t(bytes.size()));
-    ::close(fd);
-    const struct timespec times[2] = {before.st_atim, before.st_mtim};
-    QVERIFY(::utimensat(AT_FDCWD, path.constData(), times, 0) == 0);
+    RewriteInPlaceKeepingTime(name, bytes);
 }
