@@ -380,10 +380,7 @@ TechniquesReading ReadTechniques(const TableauLayout &layout, CardNumber signifi
     ReadingSection outcome{QStringLiteral("Uitkomst"), Technique::Outcome, {}};
     bool any = false;
     for (int p : OutcomePositions)
-        if (layout[p] >= 1 && layout[p] <= CardCount) {
-            outcome.lines.append(relation(significator, layout[p], p, QStringLiteral("op")));
-            any = true;
-        }
+        any = grid.add(outcome, p) || any;
     GridReader::closeEmpty(outcome, any);
     reading.sections.append(outcome);
     return reading;
