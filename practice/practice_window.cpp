@@ -251,14 +251,20 @@ void TOefenen::changeEvent(QEvent *event)
         showCounts();
 }
 
+// Each damaged line once, whichever read found it.
+void TOefenen::reportDamagedLines()
+{
+    const QString damaged = DamagedLinesMessage(m_store.takeNewlyDamaged());
+    if (!damaged.isEmpty())
+        Platform::instance().message(damaged);
+}
+
 void TOefenen::readProgress()
 {
     QString error;
     if (!m_store.refresh(&error))
         Platform::instance().message(error + QStringLiteral(" Wat u nu oefent, wordt niet bewaard."));
-    const QString damaged = DamagedLinesMessage(m_store.takeNewlyDamaged());
-    if (!damaged.isEmpty())
-        Platform::instance().message(damaged);
+    reportDamagedLines();
 }
 
 void TOefenen::startSession()
@@ -353,9 +359,7 @@ void TOefenen::Answer(int option)
     QString error;
     if (!m_store.answer(m_question->item, right, today(), &error))
         Platform::instance().message(error + QStringLiteral(" Dit antwoord is niet bewaard."));
-    const QString damaged = DamagedLinesMessage(m_store.takeNewlyDamaged());
-    if (!damaged.isEmpty())
-        Platform::instance().message(damaged);
+    reportDamagedLines();
     m_session.answered(right);
     m_answered = true;
     const QString answer = m_question->options[std::size_t(m_question->answer)].text;

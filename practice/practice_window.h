@@ -58,6 +58,7 @@ private:
     bool FormKeyDown(QKeyEvent *event);
     // Reads a changed file and reports damaged lines once.
     void readProgress();
+    void reportDamagedLines();
     void startSession();
     void showQuestion();
     void showOption(int index);
