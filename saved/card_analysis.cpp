@@ -16,15 +16,6 @@ bool isDigit(QChar c)
 
 } // namespace
 
-QStringView EntryYearView(const QString &line)
-{
-    // As EntryYear, without a string per line: a long journal is counted
-    // again at every change of year.
-    if (line.size() <= 7)
-        return {};
-    return QStringView(line).sliced(7, std::min<qsizetype>(2, line.size() - 7));
-}
-
 quint64 HeldCards(const QString &line)
 {
     const qsizetype at = line.indexOf(QLatin1String(") /"));

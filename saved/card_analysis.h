@@ -25,8 +25,6 @@ struct CardCounts
 // The cards a line holds, bit n for card n: every " nn" in the part from the
 // blank after the first ") /", so the date and the remark never count.
 quint64 HeldCards(const QString &line);
-// EntryYear as a view into the line.
-QStringView EntryYearView(const QString &line);
 
 // One pass over the lines. A card counts when " nn" stands in the part from
 // the blank after the first ") /", so the date and the remark never count.

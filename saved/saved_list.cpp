@@ -144,7 +144,12 @@ QString CountedPart(const QString &line)
 
 QString EntryYear(const QString &line)
 {
-    return line.mid(7, 2);
+    return EntryYearView(line).toString();
+}
+
+QStringView EntryYearView(const QString &line)
+{
+    return QStringView(line).mid(7, 2);
 }
 
 std::optional<RemarkParts> RemarkSplit(const QString &line)

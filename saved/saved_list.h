@@ -65,6 +65,9 @@ std::optional<int> CardAt(const QString &cardPart, int i);
 QString CountedPart(const QString &line);
 // Characters 8 and 9: the two-digit year.
 QString EntryYear(const QString &line);
+// The same as a view into the line, for counting a long journal without a
+// string per line.
+QStringView EntryYearView(const QString &line);
 
 struct RemarkParts
 {
