@@ -8,6 +8,7 @@
 #include "combos/combination_window.h"
 #include "print/print_buttons.h"
 #include "tableau/tableau_list_window.h"
+#include "tableau/tableau_techniques.h"
 #include "tableau/techniques_window.h"
 #include "widgets/bevel.h"
 #include "widgets/controls.h"
@@ -49,16 +50,11 @@ const QColor HousePurple(128, 0, 128);
 const QColor SharedGreen(0, 128, 0);
 const QColor Yellow(255, 255, 0);
 
-// Row and column (from 0) of position p: four rows of eight, then four
-// positions under the middle columns.
-int rowOf(int p)
-{
-    return (p - 1) / 8;
-}
-
+// Column (from 0) of position p on screen: the grid's, and the outcome's
+// four positions under the middle columns. Its row is GridRow's for all 36.
 int columnOf(int p)
 {
-    return p <= 32 ? (p - 1) % 8 : p - 33 + 2;
+    return IsGridPosition(p) ? GridColumn(p) : p - 33 + 2;
 }
 
 int panelLeft(int column)
@@ -160,10 +156,10 @@ void TForm7::createPositions()
     labelFont.setPointSize(10);
     for (int p = 1; p <= TableauPositions; ++p) {
         const int left = panelLeft(columnOf(p));
-        const int top = pictureTop(rowOf(p));
+        const int top = pictureTop(GridRow(p));
         auto *panel = new TGradientPanel(this);
         panel->setObjectName(QStringLiteral("gp%1").arg(p, 2, 10, QLatin1Char('0')));
-        if (rowOf(p) == 0)
+        if (GridRow(p) == 0)
             panel->setGeometry(left, 0, PanelWidth, TopPanelHeight);
         else
             panel->setGeometry(left, top - 4, PanelWidth, PanelHeight);
@@ -176,7 +172,7 @@ void TForm7::createPositions()
     }
     for (int p = 1; p <= TableauPositions; ++p) {
         const int left = panelLeft(columnOf(p)) + 3;
-        const int top = pictureTop(rowOf(p));
+        const int top = pictureTop(GridRow(p));
         auto *picture = new CardPictureLabel(this);
         picture->setObjectName(QStringLiteral("Image%1").arg(p));
         picture->setGeometry(left, top, PictureWidth, PictureHeight);
